@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Every test: the portable core natively under AddressSanitizer and UBSan, a
+# short fuzz run, then the Windows tests under Wine on a private prefix and a
+# virtual display. Exit status is non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+BUILD=${VIVARTO_BUILD:-build}
+bash scripts/deps.sh || exit 1
+status=0
+
+echo "== native tests (ASan + UBSan)"
+cmake -S . -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+cmake --build "$BUILD/native" -j"$(nproc)" || exit 1
+(cd "$BUILD/native" && ctest --output-on-failure -j"$(nproc)") || status=1
+
+if [ -x scripts/fuzz.sh ]; then
+  echo "== fuzzing"
+  bash scripts/fuzz.sh "${VIVARTO_FUZZ_SECONDS:-30}" || status=1
+fi
+
+echo "== Windows tests under Wine"
+bash scripts/build.sh || exit 1
+. scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start "$ROOT/$BUILD/wineprefix" force-xvfb
+(cd "$BUILD/win" && ctest --output-on-failure) || status=1
+wine_env_stop
+trap - EXIT
+exit $status
