@@ -1,0 +1,91 @@
+// RegAccess: a small general-purpose class over the Windows registry. Every
+// operation names its key by one text path ("HKCU\Software\X" or
+// "HKEY_CURRENT_USER\Software\X"), opens the key it needs, does its work and
+// closes the key again. Failures come back only through the results: 0 for the
+// operations that return a handle value, false for the tests, -1 for the
+// enumerations and the caller's default for the reads.
+//
+// The messenger whose records we read is a 32-bit program, and on 64-bit
+// Windows its keys live in the registry's 32-bit view. This exe is 64-bit, so
+// every key is opened and created with KEY_WOW64_32KEY: the class sees the
+// registry exactly as a 32-bit program does.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+// One value listed by EnumValues: text for string values (REG_SZ) and binary
+// values (REG_BINARY, as binary text "01 AB FF"), a number for 32-bit values
+// (REG_DWORD), nothing for any other type.
+using RegValue = std::variant<std::monostate, std::string, long>;
+
+class RegAccess {
+public:
+    RegAccess() = default;
+
+    // When true (the start value), the Write operations create a missing key.
+    void CreateKeyIfDoesntExists(bool offon) { createIfMissing_ = offon; }
+    bool CreateKeyIfDoesntExists() const { return createIfMissing_; }
+
+    // Creates the key and every missing level above it.
+    long CreateKey(const std::string& sPath);
+    // Deletes the key itself; non-zero when the key could be opened (a key
+    // that still has subkeys may refuse, which is not reported).
+    long KillKey(const std::string& sPath);
+    // True when the key opens with full access: a key the user may read but
+    // not change counts as missing.
+    bool KeyExists(const std::string& sPath);
+    // Lists the subkey names into `Key`; their number, -1 when the key cannot
+    // be opened.
+    long EnumKeys(const std::string& sPath, std::vector<std::string>& Key);
+    bool HaveSubkey(const std::string& sPath);
+
+    // The name "@" stands for the key's default value here (only here).
+    long WriteString(const std::string& sPath, const std::string& sName,
+                     const std::string& sValue);
+    long WriteDWORD(const std::string& sPath, const std::string& sName, long lValue);
+    long ReadDWORD(const std::string& sPath, const std::string& sName, long lDefault = 0);
+    // `sValue` is binary text ("01 ab FF").
+    long WriteBinary(const std::string& sPath, const std::string& sName,
+                     const std::string& sValue);
+    // The value as binary text without the leading space ("01 AB FF").
+    std::string ReadBinary(const std::string& sPath, const std::string& sName,
+                           const std::string& sDefault = std::string());
+    long KillValue(const std::string& sPath, const std::string& sName);
+    bool ValueExists(const std::string& sPath, const std::string& sName);
+    // Lists the values whose type is `OnlyType` (-1: every type) into the
+    // two arrays; their number, -1 when the key cannot be opened.
+    long EnumValues(const std::string& sPath, std::vector<std::string>& sName,
+                    std::vector<RegValue>& sValue, long OnlyType);
+
+    // Writes the key (and with `IncludeSubkeys` its whole branch) to a new
+    // "REGEDIT4" file; 1 when written, 0 when the file exists or writing
+    // failed. `Output`, a text box, shows each key's path as it is written.
+    long ExportToReg(const std::string& sPath, const std::string& sRegFile,
+                     bool IncludeSubkeys = false, HWND Output = nullptr);
+    // Applies a "REGEDIT4" file; 1 when processed to its end. Leaves
+    // CreateKeyIfDoesntExists set to true.
+    long ImportFromReg(const std::string& sRegFile);
+
+    // Reads a string value of up to 254 characters. Leading and trailing
+    // spaces of the value are lost, a longer value gives `sDefault`.
+    std::string ReadString(const std::string& sPath, const std::string& sName,
+                           const std::string& sDefault);
+
+    static std::string StrToBin(std::string& sBin);
+    static std::string BinToStr(const std::string& sStr);
+    static bool isBinValid(const std::string& sBin);
+
+private:
+    // Writes the block of one key (and of its subkeys when asked) to the file.
+    bool WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
+                       bool includeSubkeys, HWND output);
+
+    bool createIfMissing_ = true;
+};
+
+// The text of a listed value: the string or binary text, a number in decimal,
+// the empty string for a value of another type.
+std::string RegValueText(const RegValue& value);

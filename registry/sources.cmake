@@ -1,0 +1,9 @@
+# Registry access: path parsing, binary text and the REGEDIT4 text format are
+# portable; RegAccess itself sits on advapi32.
+set(REGISTRY_CORE_SOURCES
+  registry/reg_path.cpp
+  registry/bin_text.cpp)
+set(REGISTRY_WIN_SOURCES
+  registry/reg_access_win.cpp)
+set(REGISTRY_NATIVE_TESTS)
+set(REGISTRY_WIN_TESTS)
