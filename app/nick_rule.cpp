@@ -1,0 +1,36 @@
+#include "app/nick_rule.h"
+
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+    if (from.empty()) return text;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    for (;;) {
+        std::size_t hit = text.find(from, pos);
+        if (hit == std::string::npos) break;
+        out.append(text, pos, hit - pos);
+        out += to;
+        pos = hit + from.size();
+    }
+    out.append(text, pos, std::string::npos);
+    return out;
+}
+
+static std::string EscapeRtfText(const std::string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c == '\\' || c == '{' || c == '}') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string ReplaceNickInRtf(const std::string& rtf, const std::string& nick) {
+    return ReplaceAll(rtf, kNickPlaceholder, EscapeRtfText(nick));
+}
+
+std::string ApplyChosenNick(const std::string& rtf, const std::string& label3Caption) {
+    if (label3Caption == kNoNick) return rtf;
+    return ReplaceNickInRtf(rtf, label3Caption);
+}

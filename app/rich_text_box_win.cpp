@@ -1,0 +1,297 @@
+#include "app/rich_text_box_win.h"
+
+#include <richedit.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+struct InStream {
+    const std::string* data;
+    std::size_t pos;
+};
+
+DWORD CALLBACK ReadFromString(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) {
+    auto* in = reinterpret_cast<InStream*>(cookie);
+    std::size_t left = in->data->size() - in->pos;
+    std::size_t n = left < static_cast<std::size_t>(wanted) ? left : static_cast<std::size_t>(wanted);
+    std::memcpy(buffer, in->data->data() + in->pos, n);
+    in->pos += n;
+    *got = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    auto* out = reinterpret_cast<std::string*>(cookie);
+    out->append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(count));
+    *done = count;
+    return 0;
+}
+
+bool IsRtf(const std::string& s) { return s.rfind("{\\rtf", 0) == 0; }
+
+}  // namespace
+
+void RichTextBox::LoadLibraryOnce() {
+    static HMODULE module = LoadLibraryA("riched20.dll");
+    (void)module;
+}
+
+HWND RichTextBox::Create(HWND parent, int id, DWORD style, int x, int y, int w, int h) {
+    LoadLibraryOnce();
+    return CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20W", "", style | WS_CHILD, x, y, w, h, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+void RichTextBox::Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    // Base format: Arial 10 points, plain, black. Without it the control writes
+    // its text in the "System" font, bold.
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof(cf);
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR |
+                CFM_CHARSET;
+    cf.yHeight = 200;
+    cf.bCharSet = DEFAULT_CHARSET;
+    cf.crTextColor = 0;
+    lstrcpynA(cf.szFaceName, baseFont_.c_str(), LF_FACESIZE);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+}
+
+std::string RichTextBox::Text() const {
+    if (!hwnd_) return {};
+    GETTEXTLENGTHEX len{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    LRESULT bytes = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+    if (bytes <= 0) return {};
+    std::vector<char> buf(static_cast<std::size_t>(bytes) + 2);
+    GETTEXTEX get{};
+    get.cb = static_cast<DWORD>(buf.size());
+    get.flags = GT_USECRLF;
+    get.codepage = CP_ACP;
+    LRESULT n = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                             reinterpret_cast<LPARAM>(buf.data()));
+    if (n <= 0) return {};
+    return std::string(buf.data(), static_cast<std::size_t>(n));
+}
+
+void RichTextBox::StreamIn(const std::string& data, DWORD flags) {
+    InStream in{&data, 0};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&in), 0, ReadFromString};
+    SendMessageA(hwnd_, EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&es));
+}
+
+std::string RichTextBox::StreamOut(DWORD flags) const {
+    std::string out;
+    if (!hwnd_) return out;
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, WriteToString};
+    SendMessageA(hwnd_, EM_STREAMOUT, flags, reinterpret_cast<LPARAM>(&es));
+    return out;
+}
+
+void RichTextBox::SetText(const std::string& text) {
+    if (!hwnd_) return;
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof(cf);
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
+    cf.yHeight = 200;
+    lstrcpynA(cf.szFaceName, baseFont_.c_str(), LF_FACESIZE);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    StreamIn(text, SF_TEXT);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(hwnd_, EM_SETSEL, 0, 0);
+}
+
+std::string RichTextBox::TextRTF() const { return StreamOut(SF_RTF); }
+
+void RichTextBox::SetTextRTF(const std::string& rtf) {
+    if (!hwnd_) return;
+    if (!IsRtf(rtf)) {
+        SetText(rtf);
+        return;
+    }
+    StreamIn(rtf, SF_RTF);
+    SendMessageA(hwnd_, EM_SETSEL, 0, 0);
+}
+
+std::string RichTextBox::SelRTF() const { return StreamOut(SF_RTF | SFF_SELECTION); }
+
+void RichTextBox::SetSelRTF(const std::string& rtf) {
+    if (!hwnd_) return;
+    if (IsRtf(rtf))
+        StreamIn(rtf, SF_RTF | SFF_SELECTION);
+    else
+        SetSelText(rtf);
+}
+
+// The control's own text (a break is the single character CR), used to map
+// between its positions and the CR LF positions of Text().
+static std::string RawText(HWND hwnd) {
+    GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    LRESULT bytes = SendMessageA(hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+    if (bytes <= 0) return {};
+    std::vector<char> buf(static_cast<std::size_t>(bytes) + 2);
+    GETTEXTEX get{};
+    get.cb = static_cast<DWORD>(buf.size());
+    get.flags = GT_DEFAULT;
+    get.codepage = CP_ACP;
+    LRESULT n = SendMessageA(hwnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buf.data()));
+    return n > 0 ? std::string(buf.data(), static_cast<std::size_t>(n)) : std::string();
+}
+
+long RichTextBox::ToControl(long textPos) const {
+    if (textPos <= 0) return 0;
+    std::string raw = RawText(hwnd_);
+    long t = 0;
+    long c = 0;
+    for (; c < static_cast<long>(raw.size()) && t < textPos; ++c) t += raw[static_cast<std::size_t>(c)] == '\r' ? 2 : 1;
+    if (t < textPos) c += textPos - t;  // past the end: the control clamps it
+    return c;
+}
+
+long RichTextBox::FromControl(long controlPos) const {
+    if (controlPos <= 0) return 0;
+    std::string raw = RawText(hwnd_);
+    long t = 0;
+    for (long c = 0; c < controlPos && c < static_cast<long>(raw.size()); ++c)
+        t += raw[static_cast<std::size_t>(c)] == '\r' ? 2 : 1;
+    return t;
+}
+
+long RichTextBox::Length() const {
+    if (!hwnd_) return 0;
+    GETTEXTLENGTHEX len{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+    return static_cast<long>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
+}
+
+long RichTextBox::SelStart() const {
+    CHARRANGE cr{};
+    SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    return FromControl(cr.cpMin);
+}
+
+long RichTextBox::SelLength() const {
+    CHARRANGE cr{};
+    SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    return FromControl(cr.cpMax) - FromControl(cr.cpMin);
+}
+
+void RichTextBox::Select(long start, long length) {
+    if (!hwnd_) return;
+    if (start < 0) start = 0;
+    if (length < 0) length = 0;
+    CHARRANGE cr{ToControl(start), ToControl(start + length)};
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void RichTextBox::SetSelStart(long start) { Select(start, 0); }
+
+void RichTextBox::SetSelLength(long length) { Select(SelStart(), length); }
+
+std::string RichTextBox::SelText() const {
+    std::string text = Text();
+    std::size_t start = static_cast<std::size_t>(SelStart());
+    if (start >= text.size()) return {};
+    return text.substr(start, static_cast<std::size_t>(SelLength()));
+}
+
+void RichTextBox::SetSelText(const std::string& text) {
+    if (!hwnd_) return;
+    SETTEXTEX st{ST_SELECTION | ST_KEEPUNDO, CP_ACP};
+    if (IsRtf(text)) {
+        // Text that merely looks like RTF is still plain text here.
+        StreamIn(text, SF_TEXT | SFF_SELECTION);
+        return;
+    }
+    SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&st), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void RichTextBox::ApplyCharFormat(const CHARFORMAT2A& cf) const {
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+CHARFORMAT2A RichTextBox::SelCharFormat(DWORD mask) const {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof(cf);
+    cf.dwMask = mask;
+    SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+}
+
+static CHARFORMAT2A EffectFormat(DWORD mask, DWORD effect, bool on) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof(cf);
+    cf.dwMask = mask;
+    cf.dwEffects = on ? effect : 0;
+    return cf;
+}
+
+void RichTextBox::SetSelBold(bool on) { ApplyCharFormat(EffectFormat(CFM_BOLD, CFE_BOLD, on)); }
+void RichTextBox::SetSelItalic(bool on) { ApplyCharFormat(EffectFormat(CFM_ITALIC, CFE_ITALIC, on)); }
+void RichTextBox::SetSelUnderline(bool on) { ApplyCharFormat(EffectFormat(CFM_UNDERLINE, CFE_UNDERLINE, on)); }
+void RichTextBox::SetSelStrikeThru(bool on) { ApplyCharFormat(EffectFormat(CFM_STRIKEOUT, CFE_STRIKEOUT, on)); }
+
+void RichTextBox::SetSelColor(COLORREF color) {
+    CHARFORMAT2A cf = EffectFormat(CFM_COLOR, 0, false);
+    cf.crTextColor = color;
+    ApplyCharFormat(cf);
+}
+
+void RichTextBox::SetSelFontName(const std::string& name) {
+    CHARFORMAT2A cf = EffectFormat(CFM_FACE, 0, false);
+    lstrcpynA(cf.szFaceName, name.c_str(), LF_FACESIZE);
+    ApplyCharFormat(cf);
+}
+
+void RichTextBox::SetSelFontSize(double points) {
+    CHARFORMAT2A cf = EffectFormat(CFM_SIZE, 0, false);
+    cf.yHeight = static_cast<LONG>(points * 20 + 0.5);
+    ApplyCharFormat(cf);
+}
+
+bool RichTextBox::SelBold() const { return SelCharFormat(CFM_BOLD).dwEffects & CFE_BOLD; }
+bool RichTextBox::SelItalic() const { return SelCharFormat(CFM_ITALIC).dwEffects & CFE_ITALIC; }
+bool RichTextBox::SelUnderline() const { return SelCharFormat(CFM_UNDERLINE).dwEffects & CFE_UNDERLINE; }
+bool RichTextBox::SelStrikeThru() const { return SelCharFormat(CFM_STRIKEOUT).dwEffects & CFE_STRIKEOUT; }
+
+COLORREF RichTextBox::SelColor() const {
+    CHARFORMAT2A cf = SelCharFormat(CFM_COLOR);
+    return (cf.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor;
+}
+
+std::string RichTextBox::SelFontName() const { return SelCharFormat(CFM_FACE).szFaceName; }
+
+double RichTextBox::SelFontSize() const { return SelCharFormat(CFM_SIZE).yHeight / 20.0; }
+
+void RichTextBox::SetFontName(const std::string& name) {
+    baseFont_ = name;
+    if (!hwnd_) return;
+    CHARFORMAT2A cf = EffectFormat(CFM_FACE, 0, false);
+    lstrcpynA(cf.szFaceName, name.c_str(), LF_FACESIZE);
+    SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+}
+
+bool RichTextBox::LoadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) return false;
+    if (!IsRtf(data)) return false;
+    StreamIn(data, SF_RTF);
+    SendMessageA(hwnd_, EM_SETSEL, 0, 0);
+    return true;
+}
+
+bool RichTextBox::SaveFile(const std::string& path) const {
+    std::string rtf = TextRTF();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
+    return static_cast<bool>(out);
+}

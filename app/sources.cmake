@@ -1,0 +1,12 @@
+set(APP_CORE_SOURCES
+  app/line_list.cpp
+  app/nick_rule.cpp)
+set(APP_WIN_SOURCES
+  app/rich_text_box_win.cpp
+  app/ui_win.cpp
+  app/color_box_win.cpp
+  app/list_files_win.cpp)
+set(APP_NATIVE_TESTS
+  tests/native/line_list_test.cpp
+  tests/native/nick_rule_test.cpp)
+set(APP_WIN_TESTS)

@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "app/nick_rule.h"
+
+TEST(NickRule, ReplacesEveryPlaceholderLeftToRightCaseSensitive) {
+    EXPECT_EQ(ApplyChosenNick("hi sn% and sn%!", "Bob"), "hi Bob and Bob!");
+    EXPECT_EQ(ApplyChosenNick("SN% Sn% sn", "Bob"), "SN% Sn% sn");
+    // Inserted text is not looked at again: a nick holding the placeholder stays.
+    EXPECT_EQ(ApplyChosenNick("a sn% b", "xsn%"), "a xsn% b");
+    // Overlapping candidates: the match resumes after the replaced piece.
+    EXPECT_EQ(ApplyChosenNick("snsn%%", "X"), "snX%");
+}
+
+TEST(NickRule, NoNickCaptionLeavesTextAloneButEmptyNickRemovesPlaceholder) {
+    EXPECT_EQ(ApplyChosenNick("hi sn%", "No Nick"), "hi sn%");
+    EXPECT_EQ(ApplyChosenNick("hi sn%", "no nick"), "hi no nick");
+    EXPECT_EQ(ApplyChosenNick("hi sn%!", ""), "hi !");
+}
+
+TEST(NickRule, RtfControlCharactersInTheNickAreEscaped) {
+    EXPECT_EQ(ApplyChosenNick("{\\rtf1 hi sn%\\par}", "a\\b{c}"), "{\\rtf1 hi a\\\\b\\{c\\}\\par}");
+    EXPECT_EQ(ReplaceAll("aXbXc", "X", "\\"), "a\\b\\c");  // plain replacement escapes nothing
+}

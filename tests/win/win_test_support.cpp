@@ -1,0 +1,81 @@
+#include "tests/win/win_test_support.h"
+
+#include <fstream>
+#include <iterator>
+
+int RecorderUi::MessageBox(HWND, const std::string& text, const std::string& title, UINT flags) {
+    messages.push_back({text, title, flags});
+    return nextAnswer;
+}
+
+bool RecorderUi::ChooseColor(HWND, COLORREF& color) {
+    ++colorDialogs;
+    if (colorAnswers.empty()) return false;
+    color = colorAnswers.front();
+    colorAnswers.pop_front();
+    return true;
+}
+
+void RecorderUi::OpenUrl(const std::string& address) { opened.push_back(address); }
+
+static void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = path + "\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full);
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        path_ = std::string(base) + "vivarto_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool TempFolder::Exists(const std::string& name) const {
+    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+std::string ExeFolder() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/"));
+}

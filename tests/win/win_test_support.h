@@ -1,0 +1,52 @@
+// Shared pieces of the Windows tests: a recorder in place of the real dialogs,
+// a scratch application folder, and pumping the message queue.
+#pragma once
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/ui_win.h"
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    UINT flags;
+};
+
+// Records every message box and answers colour dialogs from a script.
+class RecorderUi : public Ui {
+public:
+    int MessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) override;
+    bool ChooseColor(HWND owner, COLORREF& color) override;
+    void OpenUrl(const std::string& address) override;
+
+    std::vector<RecordedMessage> messages;
+    std::vector<std::string> opened;
+    int nextAnswer = IDOK;                     // returned by MessageBox
+    std::deque<COLORREF> colorAnswers;         // next accepted colours; empty: cancel
+    int colorDialogs = 0;                      // how often the colour dialog was shown
+};
+
+// A fresh empty folder under %TEMP%, removed with its content on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Runs every pending message of this thread.
+void PumpMessages();
+
+// Folder of the running test executable (the build folder, where vivarto.exe
+// and the demo messenger lie).
+std::string ExeFolder();
