@@ -5,7 +5,11 @@ set(APP_WIN_SOURCES
   app/rich_text_box_win.cpp
   app/ui_win.cpp
   app/color_box_win.cpp
-  app/list_files_win.cpp)
+  app/list_files_win.cpp
+  app/modeless_win.cpp
+  app/form1_win.cpp
+  app/info_windows_win.cpp
+  app/main_tab_win.cpp)
 set(APP_NATIVE_TESTS
   tests/native/line_list_test.cpp
   tests/native/nick_rule_test.cpp)

@@ -1,0 +1,328 @@
+#include "app/form1_win.h"
+
+#include <commctrl.h>
+
+#include "app/color_box_win.h"
+#include "app/info_windows_win.h"
+#include "app/list_files_win.h"
+#include "app/main_tab_win.h"
+#include "app/modeless_win.h"
+#include "designs/art_designs_tab_win.h"
+#include "designs/text_designs_tab_win.h"
+#include "link/messenger_link_win.h"
+
+namespace {
+
+const char* const kTabCaptions[3] = {"Main", "Text Designs", "Art Designs"};
+const int kPageDialogs[3] = {IDD_MAINPAGE, IDD_TEXTDESIGNSPAGE, IDD_ARTDESIGNSPAGE};
+const int kPageIds[3] = {IDC_MAINPAGE, IDC_TEXTDESIGNSPAGE, IDC_ARTDESIGNSPAGE};
+const int kBoxIds[6] = {IDC_RICHTEXTBOX1, IDC_RICHTEXTBOX2, IDC_RICHTEXTBOX3,
+                        IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX5, IDC_RICHTEXTBOX6};
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+HFONT MakeFont(HWND hwnd, const char* face, double points, bool bold = false) {
+    HDC dc = GetDC(hwnd);
+    int height = -MulDiv(static_cast<int>(points * 100 + 0.5), GetDeviceCaps(dc, LOGPIXELSY), 7200);
+    ReleaseDC(hwnd, dc);
+    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+}  // namespace
+
+Form1::Form1(Ui& ui, std::string appFolder) : ui_(ui), commonDialog1_(ui), appFolder_(std::move(appFolder)) {}
+
+Form1::~Form1() {
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    for (HFONT f : fonts_)
+        if (f) DeleteObject(f);
+}
+
+void Form1::Form_Initialize() {
+    // The controls take the platform's current look.
+    InitCommonControls();
+    RegisterColorBoxClass();
+    RichTextBox::LoadLibraryOnce();
+}
+
+HWND Form1::Create(bool show) {
+    Form_Initialize();
+    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FORM1), nullptr, DlgProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return nullptr;
+    RegisterDialogWindow(hwnd_);
+    if (show) ShowWindow(hwnd_, SW_SHOW);
+    Form_Load();
+    return hwnd_;
+}
+
+int Form1::Run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+INT_PTR CALLBACK Form1::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<Form1*>(lParam)->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        return FALSE;  // no exception may cross into the system's code
+    }
+}
+
+// The tab pages are child dialogs: their commands and notifications go to Form1.
+INT_PTR CALLBACK Form1::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        switch (msg) {
+        case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
+        case WM_NOTIFY: self->OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+        }
+    } catch (...) {
+    }
+    return FALSE;
+}
+
+INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG: BuildPages(); return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
+    case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+    case WM_TIMER: if (wParam == IDT_TIMER1) OnTimer(); return TRUE;
+    case WM_CLOSE: DestroyWindow(hwnd_); return TRUE;
+    case WM_DESTROY:
+        closed_ = true;
+        KillTimer(hwnd_, IDT_TIMER1);
+        timer1Enabled_ = false;
+        UnregisterDialogWindow(hwnd_);
+        PostQuitMessage(0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void Form1::BuildPages() {
+    HWND tab = GetDlgItem(hwnd_, IDC_SSTAB1);
+    for (int i = 0; i < 3; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kTabCaptions[i]);
+        SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    RECT area;
+    GetWindowRect(tab, &area);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&area), 2);
+    TabCtrl_AdjustRect(tab, FALSE, &area);
+    HWND after = tab;
+    for (int i = 0; i < 3; ++i) {
+        pages_[i] = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPageDialogs[i]), hwnd_, PageProc,
+                                       reinterpret_cast<LPARAM>(this));
+        SetWindowLongPtrA(pages_[i], GWLP_ID, kPageIds[i]);
+        // Right behind the tab control in the Z order, so Tab moves from the
+        // tabs into the page and on to the controls after it.
+        SetWindowPos(pages_[i], after, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOACTIVATE);
+        after = pages_[i];
+    }
+    for (int i = 0; i < 6; ++i) boxes_[i].Attach(Control(kBoxIds[i]));
+    link_ = std::make_unique<MessengerLink>(hwnd_, Control(IDC_COMBO1));
+    mainTab_ = std::make_unique<MainTab>(*this);
+    textDesignsTab_ = std::make_unique<TextDesignsTab>(*this);
+    artDesignsTab_ = std::make_unique<ArtDesignsTab>(*this);
+    SetFonts();
+    SetStartValues();
+    AddTooltips();
+    ShowTab(0);
+}
+
+void Form1::SetFonts() {
+    fonts_[0] = MakeFont(hwnd_, "MS Shell Dlg", 10);
+    fonts_[1] = MakeFont(hwnd_, "MS Shell Dlg", 12);
+    fonts_[2] = MakeFont(hwnd_, "Arial", 8.25);
+    fonts_[3] = MakeFont(hwnd_, "Tahoma", 8.25);
+    fonts_[4] = MakeFont(hwnd_, "MS Sans Serif", 9.75);
+    fonts_[5] = MakeFont(hwnd_, "MS Sans Serif", 12);
+    // Size buttons show their size: small (the default font), middle, large.
+    for (int id : {IDC_COMMAND5, IDC_COMMAND28}) SendMessageA(Control(id), WM_SETFONT, (WPARAM)fonts_[0], TRUE);
+    for (int id : {IDC_COMMAND6, IDC_COMMAND29}) SendMessageA(Control(id), WM_SETFONT, (WPARAM)fonts_[1], TRUE);
+    SendMessageA(Control(IDC_LIST4), WM_SETFONT, (WPARAM)fonts_[2], TRUE);
+    SendMessageA(Control(IDC_TEXT4), WM_SETFONT, (WPARAM)fonts_[3], TRUE);
+    SendMessageA(Control(IDC_CHECK1), WM_SETFONT, (WPARAM)fonts_[4], TRUE);
+    SendMessageA(Control(IDC_CHECK2), WM_SETFONT, (WPARAM)fonts_[5], TRUE);
+}
+
+void Form1::SetStartValues() {
+    for (int id : {IDC_OPTION10, IDC_OPTION5, IDC_OPTION1, IDC_OPTION4, IDC_OPTION7}) SetChecked(id, true);
+    SetBoxColor(IDC_PICCOLORA, kRed);
+    SetBoxColor(IDC_PICCOLORB, kBlue);
+    SetBoxColor(IDC_PICTURE10, kRed);
+    SetBoxColor(IDC_PICTURE7, kRed);
+    SetBoxColor(IDC_PICTURE8, kBlue);
+    SetBoxColor(IDC_PICTURE13, kRed);
+    SetBoxColor(IDC_PICTURE14, kBlue);
+    SetControlText(IDC_TEXT2, "1");
+    SetControlText(IDC_TEXT5, "1");
+    SetControlText(IDC_LABEL3, "No Nick");
+}
+
+void Form1::AddTooltips() {
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr),
+                               nullptr);
+    struct Tip {
+        int id;
+        const char* text;
+    };
+    const Tip tips[] = {
+        {IDC_COMMAND2, "Highlight text to change format."},
+        {IDC_LIST2, "Double click to add to dance bot."},
+        {IDC_LIST3, "Double click to add to dance bot."},
+        {IDC_COMMAND14, "Add To Dance List"},
+        {IDC_COMMAND13, "Delete From Dance List"},
+        {IDC_COMMAND12, "Save Current Dance List"},
+        {IDC_LIST4, "Double Click to send to the messege box."},
+    };
+    for (const Tip& tip : tips) {
+        TTTOOLINFOA info{};
+        info.cbSize = sizeof(info);
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        HWND control = Control(tip.id);
+        info.hwnd = GetParent(control);
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = const_cast<char*>(tip.text);
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void Form1::Form_Load() {
+    // Each step runs on its own: one that fails is skipped and loading goes on.
+    try {
+        SetTimer1Enabled(false);
+    } catch (...) {
+    }
+    try {
+        link_->PalRoomGrab();
+    } catch (...) {
+    }
+    try {
+        LoadListFiles();
+    } catch (...) {
+    }
+}
+
+// The five list files. The tests are nested: a missing file ends the loading
+// of the files after it, with the message for that file.
+void Form1::LoadListFiles() {
+    HWND list1 = Control(IDC_LIST1), list2 = Control(IDC_LIST2), list3 = Control(IDC_LIST3);
+    HWND list4 = Control(IDC_LIST4), list5 = Control(IDC_LIST5);
+    auto clear = [](HWND list) { SendMessageA(list, LB_RESETCONTENT, 0, 0); };
+    auto missing = [&](const char* name, const char* text, const char* title) {
+        if (FilePresent(AppFile(name))) return false;
+        ui_.MessageBox(hwnd_, text, title, MB_OK | MB_ICONHAND);
+        return true;
+    };
+    if (missing("dl.txt", "One of the files [dl.txt] or [nicks.txt] does not exist.", "Error")) {
+        clear(list2);
+        clear(list3);
+        return;
+    }
+    LoadListFile(list2, AppFile("dl.txt"));
+    if (FilePresent(AppFile("dr.txt"))) LoadListFile(list3, AppFile("dr.txt"));
+    if (missing("nicks.txt", "One of the files [nicks.txt]does not exist!", "Saved")) {
+        clear(list1);
+        return;
+    }
+    LoadListFile(list1, AppFile("nicks.txt"));
+    if (missing("saved.txt", "One of the files [saved.txt]does not exist!", "Saved")) {
+        clear(list4);
+        return;
+    }
+    LoadListFile(list4, AppFile("saved.txt"));
+    clear(list5);
+    if (missing("dlist.txt", "One of the files [dlist.txt]does not exist!", "Saved")) {
+        clear(list5);
+        return;
+    }
+    LoadListFile(list5, AppFile("dlist.txt"));
+}
+
+void Form1::OnCommand(int id, int code, HWND control) {
+    (void)control;
+    switch (id) {
+    case IDM_ABOUT: ShowAbout(hwnd_); return;
+    case IDM_HELP: ShowHelp(hwnd_); return;
+    case IDM_CONTACT: ShowContact(hwnd_, ui_, appFolder_); return;
+    case IDC_COMBO1:
+        if (code == CBN_DROPDOWN) link_->Combo1_DropDown();
+        return;
+    case IDOK:
+    case IDCANCEL:
+        return;  // Enter and Escape never close the main window
+    }
+    if (mainTab_->OnCommand(id, code)) return;
+    if (textDesignsTab_->OnCommand(id, code)) return;
+    artDesignsTab_->OnCommand(id, code);
+}
+
+void Form1::OnNotify(const NMHDR* header) {
+    if (header->idFrom == IDC_SSTAB1 && header->code == TCN_SELCHANGE)
+        ShowTab(static_cast<int>(SendMessageA(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+}
+
+void Form1::ShowTab(int index) {
+    SendMessageA(GetDlgItem(hwnd_, IDC_SSTAB1), TCM_SETCURSEL, index, 0);
+    for (int i = 0; i < 3; ++i) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
+}
+
+void Form1::OnTimer() {
+    if (timer1Enabled_) mainTab_->Timer1_Timer();
+}
+
+void Form1::SetTimer1Enabled(bool on) {
+    timer1Enabled_ = on && !closed_;
+    if (timer1Enabled_)
+        SetTimer(hwnd_, IDT_TIMER1, 10, nullptr);
+    else
+        KillTimer(hwnd_, IDT_TIMER1);
+}
+
+HWND Form1::Control(int id) const {
+    if (!hwnd_) return nullptr;
+    if (HWND c = GetDlgItem(hwnd_, id)) return c;
+    for (HWND page : pages_)
+        if (page)
+            if (HWND c = GetDlgItem(page, id)) return c;
+    return nullptr;
+}
+
+std::string Form1::ControlText(int id) const {
+    HWND c = Control(id);
+    int len = GetWindowTextLengthA(c);
+    std::string text(static_cast<std::size_t>(len) + 1, '\0');
+    int got = GetWindowTextA(c, text.data(), len + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+void Form1::SetControlText(int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); }
+
+bool Form1::IsChecked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Form1::SetChecked(int id, bool on) { SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+COLORREF Form1::BoxColor(int id) const { return ColorBox_GetColor(Control(id)); }
+
+void Form1::SetBoxColor(int id, COLORREF color) { ColorBox_SetColor(Control(id), color); }
