@@ -1,0 +1,26 @@
+// The colour fader: cuts a text into segments and puts a colour tag before each,
+// stepping from near colour A at the start to exactly colour B at the end.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// One channel triple as the fader reads it from a colour value.
+struct ColorChannels {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// Splits a colour value by the digit positions of its HexPad6 form: red from the
+// last two digits, green from the third and fourth, blue from the first two.
+// For an ordinary colour that is the usual red/green/blue; a system colour with
+// eight digits is split by the same positions and never fails.
+ColorChannels SplitColor(std::int32_t color);
+
+// Tag markup for `text` faded from colour A to colour B: "<Font Color=#RRGGBB>"
+// before each segment. Up to 7 characters get one colour each; a longer text
+// gets a colour every round(length / 5) characters, the last segment taking the
+// rest. Channels step in double precision and round half to even. An empty text
+// gives an empty result. Pure: the "Random Color" repaint of the pickers is the
+// window layer's business (effects/fade_pipeline_win.h).
+std::string FadeText(std::int32_t colorA, std::int32_t colorB, const std::string& text);

@@ -1,0 +1,103 @@
+#include "effects/markup_reader.h"
+
+#include "effects/hex_digits.h"
+
+std::string LowerAnsi(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        unsigned char lower = c;
+        if (c >= 'A' && c <= 'Z') lower = static_cast<unsigned char>(c + 32);
+        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) lower = static_cast<unsigned char>(c + 32);
+        else if (c == 0x8A || c == 0x8C || c == 0x8E) lower = static_cast<unsigned char>(c + 16);
+        else if (c == 0x9F) lower = 0xFF;
+        ch = static_cast<char>(lower);
+    }
+    return out;
+}
+
+namespace {
+
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+// Colour tag: up to six characters after the first "#" (or from the start of
+// the content when there is none), read as red, green and blue pairs. A short
+// or non-hexadecimal tail simply reads as zero digits.
+std::uint32_t ColorFromTag(std::string_view content) {
+    const std::size_t hash = content.find('#');
+    const std::size_t from = hash == std::string_view::npos ? 0 : hash + 1;
+    const std::string_view digits = content.substr(from, 6);
+    auto pair = [&](std::size_t at) {
+        return at < digits.size() ? static_cast<std::uint32_t>(HexToNum(digits.substr(at, 2))) : 0u;
+    };
+    return pair(0) + 256u * pair(2) + 65536u * pair(4);
+}
+
+// Face tag: the text after the first double quote, or the whole content when
+// there is none. A second quote closes the name and is not part of it, so
+// <font face="Verdana"> names verdana.
+std::string FaceFromTag(std::string_view content) {
+    const std::size_t quote = content.find('"');
+    std::string_view name = quote == std::string_view::npos ? content : content.substr(quote + 1);
+    const std::size_t closing = name.find('"');
+    if (closing != std::string_view::npos) name = name.substr(0, closing);
+    return std::string(name);
+}
+
+void ApplyTag(std::string_view content, CharFormat& format) {
+    if (content == "u") format.underline = true;
+    else if (content == "/u") format.underline = false;
+    else if (content == "s") format.strikeThru = true;
+    else if (content == "/s") format.strikeThru = false;
+    else if (content == "b") format.bold = true;
+    else if (content == "/b") format.bold = false;
+    else if (content == "i") format.italic = true;
+    else if (content == "/i") format.italic = false;
+    if (StartsWith(content, "font color")) format.color = ColorFromTag(content);
+    if (StartsWith(content, "font face")) format.fontName = FaceFromTag(content);
+}
+
+class RunBuilder {
+public:
+    explicit RunBuilder(RenderedMarkup& out) : out_(out) {}
+
+    void Append(std::string_view text, const CharFormat& format) {
+        if (text.empty()) return;
+        if (out_.runs.empty() || !(out_.runs.back().format == format))
+            out_.runs.push_back(FormattedRun{format, std::string()});
+        out_.runs.back().text.append(text);
+        out_.length += text.size();
+    }
+
+private:
+    RenderedMarkup& out_;
+};
+
+}  // namespace
+
+RenderedMarkup ReadMarkup(std::string_view markup) {
+    RenderedMarkup out;
+    RunBuilder builder(out);
+    CharFormat format;
+    std::size_t i = 0;
+    while (i < markup.size()) {
+        const std::size_t open = markup.find('<', i);
+        if (open == std::string_view::npos) {
+            builder.Append(markup.substr(i), format);
+            break;
+        }
+        builder.Append(markup.substr(i, open - i), format);
+        const std::size_t close = markup.find('>', open + 1);
+        if (close == std::string_view::npos) {
+            // No tag can close any more: the "<" and all after it are text.
+            builder.Append(markup.substr(open), format);
+            break;
+        }
+        ApplyTag(LowerAnsi(markup.substr(open + 1, close - open - 1)), format);
+        i = close + 1;
+    }
+    out.endFormat = format;
+    return out;
+}
