@@ -2,8 +2,12 @@
 # portable; RegAccess itself sits on advapi32.
 set(REGISTRY_CORE_SOURCES
   registry/reg_path.cpp
-  registry/bin_text.cpp)
+  registry/bin_text.cpp
+  registry/regedit4.cpp)
 set(REGISTRY_WIN_SOURCES
   registry/reg_access_win.cpp)
-set(REGISTRY_NATIVE_TESTS)
+set(REGISTRY_NATIVE_TESTS
+  tests/native/registry_path_test.cpp
+  tests/native/registry_bin_text_test.cpp
+  tests/native/regedit4_test.cpp)
 set(REGISTRY_WIN_TESTS)
