@@ -1,0 +1,13 @@
+// Waiting while the window stays responsive.
+#pragma once
+
+// Waits `nSeconds` seconds (fractions allowed) while letting the thread's
+// window events run: they are processed at least once, so a wait of 0 or less
+// returns after one pass. Between events the thread sleeps, it does not spin.
+// Time is measured on a monotonic clock, so a wait across midnight or a clock
+// change still ends on time.
+//
+// Returns false when a WM_QUIT came in during the wait: the quit is posted
+// again for the outer message loop and the wait ends at once. The caller must
+// then stop what it was doing (its window may already be gone).
+bool Delay(float nSeconds);

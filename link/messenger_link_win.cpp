@@ -1,0 +1,100 @@
+#include "link/messenger_link_win.h"
+
+#include "registry/reg_access_win.h"
+
+short DetectPalVersion() {
+    RegAccess registry;  // lives for this call only: nothing is kept open
+    std::string versionText;
+    if (registry.KeyExists(kPal82UninstallKey)) {
+        versionText = registry.ReadString(kPal82UninstallKey, kPalVersionValue, kPalVersionDefault);
+    } else if (registry.KeyExists(kPalMessengerUninstallKey)) {
+        versionText =
+            registry.ReadString(kPalMessengerUninstallKey, kPalVersionValue, kPalVersionDefault);
+    }
+    return ClassifyPalVersion(versionText);
+}
+
+void MessengerLink::SetPal9Classes() {
+    PalSearchSettings settings{ChatClass, InputIndex};
+    ::SetPal9Classes(settings);
+    ChatClass = settings.chatClass;
+    InputIndex = settings.inputIndex;
+}
+
+void MessengerLink::SetPal10Classes() {
+    PalSearchSettings settings{ChatClass, InputIndex};
+    ::SetPal10Classes(settings);
+    ChatClass = settings.chatClass;
+    InputIndex = settings.inputIndex;
+}
+
+void MessengerLink::PalRoomGrab() {
+    const short code = DetectPalVersion();
+    PalSearchSettings settings{ChatClass, InputIndex};
+    if (ApplyPalGeneration(code, settings)) {
+        ChatClass = settings.chatClass;
+        InputIndex = settings.inputIndex;
+    } else {
+        // Left in place by later successful scans: the user saw that the
+        // messenger was missing at some point.
+        SetWindowTextA(form1_, "No Pal Found");
+    }
+    FillRoomList();
+}
+
+void MessengerLink::FillRoomList() {
+    SendMessageA(combo1_, CB_RESETCONTENT, 0, 0);
+    SetWindowTextA(combo1_, "");
+    for (const std::string& title : ListChatWindowTitles(ChatClass)) {
+        const LRESULT added =
+            SendMessageA(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+        if (added == CB_ERR || added == CB_ERRSPACE) return;  // keep what was added
+    }
+    // Fails quietly on an empty list: the text stays empty.
+    SendMessageA(combo1_, CB_SETCURSEL, 0, 0);
+}
+
+void MessengerLink::Combo1_DropDown() {
+    PalRoomGrab();
+    FillRoomList();
+}
+
+void MessengerLink::EnsureRoomOpen(const std::string& room) {
+    if (FindWinByTitle(room) == nullptr) PalRoomGrab();
+}
+
+HWND MessengerLink::FindInputBox() {
+    const std::string roomTitle = Combo1Text();
+    HWND splitter = FindRoomChild(ChatClass, roomTitle, kSplitterClass, kInputSplitterIndex);
+    return FindChildByIndex(splitter, InputIndex);
+}
+
+void MessengerLink::TxtSendPal(std::string& DisHere) {
+    const std::string room = Combo1Text();
+    if (room.size() >= 2) EnsureRoomOpen(room);
+    HWND input = FindInputBox();
+
+    // Program text is already 8-bit ANSI; the buffer carries the zero bytes a
+    // wide-character copy across processes needs to find its end.
+    std::string buffer = WideCopySafeBuffer(DisHere);
+    std::string sent = buffer;
+    DisHere = StripNull(sent);
+    if (input == nullptr) return;
+
+    // The rich edit sees "{\rtf" at the start of the 8-bit buffer and loads it
+    // as rich text, replacing the whole input box.
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs, &result))
+        return;  // hung or gone: pressing Enter on a box we could not fill posts nothing useful
+    SendMessageTimeoutA(input, WM_KEYDOWN, VK_RETURN, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &result);
+}
+
+std::string MessengerLink::Combo1Text() const {
+    const int length = GetWindowTextLengthA(combo1_);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(combo1_, text.data(), length + 1);
+    return StripNull(text);
+}

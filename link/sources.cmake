@@ -1,0 +1,14 @@
+# Messenger link: the version classification and text rules are portable; the
+# window search, delivery and Delay sit on user32, detection on RegAccess.
+set(LINK_CORE_SOURCES
+  link/pal_version.cpp
+  link/window_text.cpp)
+set(LINK_WIN_SOURCES
+  link/window_search_win.cpp
+  link/delay_win.cpp
+  link/messenger_link_win.cpp)
+set(LINK_NATIVE_TESTS
+  tests/native/link_pal_version_test.cpp
+  tests/native/link_window_text_test.cpp
+  tests/native/demo_messenger_formats_test.cpp)
+set(LINK_WIN_TESTS)
