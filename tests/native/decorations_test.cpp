@@ -99,8 +99,11 @@ TEST(StarterDesigns, AreListFileLinesMadeOfDecorations) {
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GE(content.size(), 2u);
     EXPECT_EQ(content.substr(content.size() - 2), "\r\n");
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (content[i] == '\n') EXPECT_TRUE(i > 0 && content[i - 1] == '\r') << "bare LF at byte " << i;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        if (content[i] == '\n') {
+            EXPECT_TRUE(i > 0 && content[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+    }
     auto designs = ParseLineList(content);
     EXPECT_GE(designs.size(), 3u);
     EXPECT_EQ(FormatLineList(designs), content);
