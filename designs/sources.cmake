@@ -1,8 +1,11 @@
 set(DESIGNS_CORE_SOURCES
-  designs/decorations.cpp)
+  designs/decorations.cpp
+  designs/art_fade.cpp
+  designs/art_text.cpp)
 set(DESIGNS_WIN_SOURCES
   designs/text_designs_tab_win.cpp
   designs/art_designs_tab_win.cpp)
 set(DESIGNS_NATIVE_TESTS
-  tests/native/decorations_test.cpp)
+  tests/native/decorations_test.cpp
+  tests/native/art_designs_core_test.cpp)
 set(DESIGNS_WIN_TESTS)

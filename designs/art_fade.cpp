@@ -1,0 +1,77 @@
+#include "designs/art_fade.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "effects/fade_text.h"
+
+namespace {
+
+// Real to integer: nearest, halves to the even neighbour (the default
+// floating-point rounding mode), as every conversion in the program rounds.
+std::int32_t RoundEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
+
+std::uint32_t ShownChannel(std::int32_t channel) {
+    if (channel > 255) return 255;
+    if (channel < 0) return 0;
+    return static_cast<std::uint32_t>(channel);
+}
+
+// Walks the schedule character by character and hands each colour to `emit`.
+// Channels, steps and the run counter keep the widths the fade has always had
+// (32-bit channels and steps, a 16-bit counter), so long designs behave the
+// same way they always did.
+template <typename Emit>
+void WalkSchedule(std::int32_t startColor, std::int32_t endColor, long length, Emit emit) {
+    if (length <= 0) return;  // an empty design: nothing to colour
+    const ColorChannels from = SplitColor(startColor);
+    const ColorChannels to = SplitColor(endColor);
+    const std::int32_t target[3] = {to.red, to.green, to.blue};
+    std::int32_t current[3] = {from.red, from.green, from.blue};
+    const double n = static_cast<double>(length);
+    std::int32_t step[3];
+    for (int c = 0; c < 3; ++c) step[c] = RoundEven((static_cast<double>(target[c]) - current[c]) / n);
+
+    const bool runs = length > 21;
+    const double runLimit = n / 20.0 + 1.0;
+    std::int16_t counter = 0;
+    for (long i = 0; i < length; ++i) {
+        emit(ShownChannel(current[0]) + 256u * ShownChannel(current[1]) + 65536u * ShownChannel(current[2]));
+        if (runs) {
+            if (runLimit > counter) {
+                // A counter at its 16-bit limit cannot count on; the colour
+                // then holds to the end, as it always has on huge designs.
+                if (counter < INT16_MAX) ++counter;
+            } else {
+                for (int c = 0; c < 3; ++c) current[c] += step[c];
+                counter = 0;
+            }
+            for (int c = 0; c < 3; ++c)
+                step[c] = RoundEven((static_cast<double>(target[c]) - current[c] + 15.0) / n * 9.0);
+        } else {
+            for (int c = 0; c < 3; ++c) current[c] += step[c];
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> ArtFadeColors(std::int32_t startColor, std::int32_t endColor, long length) {
+    std::vector<std::uint32_t> colors;
+    if (length > 0) colors.reserve(static_cast<std::size_t>(length));
+    WalkSchedule(startColor, endColor, length, [&](std::uint32_t color) { colors.push_back(color); });
+    return colors;
+}
+
+std::vector<ArtFadeRun> ArtFadeRuns(std::int32_t startColor, std::int32_t endColor, long length) {
+    std::vector<ArtFadeRun> result;
+    long position = 0;
+    WalkSchedule(startColor, endColor, length, [&](std::uint32_t color) {
+        if (!result.empty() && result.back().color == color)
+            ++result.back().length;
+        else
+            result.push_back({position, 1, color});
+        ++position;
+    });
+    return result;
+}

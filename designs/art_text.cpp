@@ -1,0 +1,63 @@
+#include "designs/art_text.h"
+
+namespace {
+
+constexpr std::size_t kMaxPath = 259;       // characters before the closing NUL
+constexpr std::size_t kMaxComponent = 255;  // one file name within a folder
+
+std::string UpperAscii(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return text;
+}
+
+// The names the system keeps for devices; a file named so (with any extension)
+// opens the device instead of a file.
+bool IsDeviceName(const std::string& fileName) {
+    std::string base = fileName.substr(0, fileName.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    base = UpperAscii(base);
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices)
+        if (base == device) return true;
+    if (base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0))
+        return base[3] >= '1' && base[3] <= '9';
+    return false;
+}
+
+}  // namespace
+
+std::string DesignsFolder(const std::string& appFolder) { return appFolder + "\\Designs"; }
+
+std::string DesignFilePath(const std::string& appFolder, const std::string& name) {
+    return DesignsFolder(appFolder) + "\\" + name + ".rtf";
+}
+
+bool IsUsableDesignName(const std::string& appFolder, const std::string& name) {
+    for (unsigned char ch : name) {
+        if (ch < 32) return false;
+        switch (ch) {
+        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+            return false;
+        }
+    }
+    const std::string fileName = name + ".rtf";
+    if (fileName.size() > kMaxComponent) return false;
+    if (IsDeviceName(fileName)) return false;
+    return DesignFilePath(appFolder, name).size() <= kMaxPath;
+}
+
+std::vector<std::string> SplitDesignLines(const std::string& text) {
+    std::vector<std::string> lines;
+    if (text.empty()) return lines;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find("\r\n", from);
+        if (at == std::string::npos) {
+            lines.push_back(text.substr(from));
+            return lines;
+        }
+        lines.push_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+}

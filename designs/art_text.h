@@ -1,0 +1,21 @@
+// Text rules of the Art Designs tab that need no window: the design file of a
+// name, which names can be file names, and the lines a design is sent in.
+#pragma once
+#include <string>
+#include <vector>
+
+// Folder of the designs inside the application folder, and a design's file.
+std::string DesignsFolder(const std::string& appFolder);
+std::string DesignFilePath(const std::string& appFolder, const std::string& name);
+
+// True when `name` + ".rtf" can be created as a file in the Designs folder of
+// `appFolder`: no character a file name cannot hold (\ / : * ? " < > | and
+// control characters), not a device name (CON, PRN, AUX, NUL, COM1-9, LPT1-9,
+// with or without an extension, any letter case), and the whole path within
+// the system's 259-character limit. The empty name is usable: it is the file
+// ".rtf".
+bool IsUsableDesignName(const std::string& appFolder, const std::string& name);
+
+// The lines of a design's text, cut at each CR LF. A text ending in CR LF has a
+// last, empty line; the empty text has no lines at all.
+std::vector<std::string> SplitDesignLines(const std::string& text);
