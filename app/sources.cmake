@@ -1,6 +1,7 @@
 set(APP_CORE_SOURCES
   app/line_list.cpp
-  app/nick_rule.cpp)
+  app/nick_rule.cpp
+  app/pause_seconds.cpp)
 set(APP_WIN_SOURCES
   app/rich_text_box_win.cpp
   app/ui_win.cpp
@@ -12,5 +13,7 @@ set(APP_WIN_SOURCES
   app/main_tab_win.cpp)
 set(APP_NATIVE_TESTS
   tests/native/line_list_test.cpp
-  tests/native/nick_rule_test.cpp)
-set(APP_WIN_TESTS)
+  tests/native/nick_rule_test.cpp
+  tests/native/pause_seconds_test.cpp)
+set(APP_WIN_TESTS
+  tests/win/rich_text_box_test.cpp)

@@ -31,7 +31,10 @@ wine_env_start() {
   fi
   wineserver -p >/dev/null 2>&1 &
   VIVARTO_STARTED_SERVER=1
-  sleep 0.3
+  # Start Wine's background services now, with their output going nowhere:
+  # started by the first test instead, they would inherit CTest's output pipe
+  # and CTest would wait for them to end.
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 wine_env_stop() {
