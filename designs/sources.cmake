@@ -4,7 +4,11 @@ set(DESIGNS_CORE_SOURCES
   designs/art_text.cpp)
 set(DESIGNS_WIN_SOURCES
   designs/text_designs_tab_win.cpp
-  designs/art_designs_tab_win.cpp)
+  designs/design_editor_win.cpp
+  designs/change_text_design_win.cpp
+  designs/art_designs_tab_win.cpp
+  designs/art_save_window_win.cpp
+  designs/art_fade_win.cpp)
 set(DESIGNS_NATIVE_TESTS
   tests/native/decorations_test.cpp
   tests/native/art_designs_core_test.cpp)

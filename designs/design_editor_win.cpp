@@ -1,0 +1,148 @@
+#include "designs/design_editor_win.h"
+
+#include <string>
+
+#include "app/form1_win.h"
+#include "app/list_files_win.h"
+#include "app/modeless_win.h"
+#include "designs/decorations.h"
+
+namespace {
+
+HFONT MakeArial825(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    int height = -MulDiv(825, GetDeviceCaps(dc, LOGPIXELSY), 7200);
+    ReleaseDC(hwnd, dc);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+}
+
+std::string WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+}  // namespace
+
+Form2::~Form2() {
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+HWND Form2::Show() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+        ShowWindow(hwnd_, SW_SHOW);
+        BringWindowToTop(hwnd_);
+        SetForegroundWindow(hwnd_);
+        return hwnd_;
+    }
+    // Owned by the main window: it stays above it and goes when it goes.
+    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FORM2), form_.Hwnd(), DlgProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return nullptr;
+    RegisterDialogWindow(hwnd_);
+    PlaceBesideMainWindow();
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    return hwnd_;
+}
+
+INT_PTR CALLBACK Form2::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<Form2*>(lParam)->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Form2*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        return FALSE;  // no exception may cross into the system's code
+    }
+}
+
+INT_PTR Form2::HandleMessage(UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+    case WM_INITDIALOG: Form_Load(); return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_CLOSE: DestroyWindow(hwnd_); return TRUE;
+    case WM_DESTROY: OnDestroy(); return TRUE;
+    }
+    return FALSE;
+}
+
+void Form2::OnCommand(int id, int code) {
+    switch (id) {
+    case IDC_FORM2_LIST1:
+        if (code == LBN_SELCHANGE) List1_Click();
+        return;
+    case IDC_FORM2_COMMAND1:
+        if (code == BN_CLICKED) Command1_Click();
+        return;
+    case IDM_FORM2_HELP: Help_Click(); return;
+    case IDCANCEL: DestroyWindow(hwnd_); return;  // Escape closes the editor
+    }
+}
+
+void Form2::OnDestroy() {
+    UnregisterDialogWindow(hwnd_);
+    if (font_) DeleteObject(font_);
+    font_ = nullptr;
+    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    hwnd_ = nullptr;
+}
+
+void Form2::Form_Load() {
+    font_ = MakeArial825(hwnd_);
+    HWND list = GetDlgItem(hwnd_, IDC_FORM2_LIST1);
+    SendDlgItemMessageA(hwnd_, IDC_FORM2_LIST1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendDlgItemMessageA(hwnd_, IDC_FORM2_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Built anew on every load: a window opened twice lists each decoration once.
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    AppendToListBox(list, std::vector<std::string>(kDecorations.begin(), kDecorations.end()));
+    SetDlgItemTextA(hwnd_, IDC_FORM2_TEXT1, "");
+}
+
+void Form2::List1_Click() {
+    HWND list = GetDlgItem(hwnd_, IDC_FORM2_LIST1);
+    LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return;
+    // Always at the end of the line, wherever the caret is; the caret then
+    // waits after it for the next word.
+    HWND line = GetDlgItem(hwnd_, IDC_FORM2_TEXT1);
+    const std::string text = WindowText(line) + ListBoxItem(list, static_cast<int>(index));
+    SetWindowTextA(line, text.c_str());
+    SendMessageA(line, EM_SETSEL, text.size(), text.size());
+}
+
+void Form2::Command1_Click() {
+    // A blank before the line keeps designs made here apart from the left
+    // edge of the list. The editor stays open with its line, for variations.
+    HWND list4 = form_.Control(IDC_LIST4);
+    std::string entry(1, ' ');
+    entry += WindowText(GetDlgItem(hwnd_, IDC_FORM2_TEXT1));
+    SendMessageA(list4, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    // A failed write is not reported; the entry stays in the list.
+    SaveListFile(list4, form_.AppFile("saved.txt"));
+}
+
+void Form2::Help_Click() {
+    form_.ui().MessageBox(hwnd_, "You can make your own design be creative :)", "Help", MB_OK | MB_ICONQUESTION);
+}
+
+void Form2::PlaceBesideMainWindow() {
+    RECT main{}, mine{}, work{};
+    if (!GetWindowRect(form_.Hwnd(), &main) || !GetWindowRect(hwnd_, &mine)) return;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = mine.right - mine.left, height = mine.bottom - mine.top;
+    int x = main.right, y = main.top;
+    // Right of the main window when it fits, else left of it, else over it.
+    if (x + width > work.right) x = main.left - width;
+    if (x < work.left) x = main.left + 24;
+    if (y + height > work.bottom) y = work.bottom - height;
+    if (y < work.top) y = work.top;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
