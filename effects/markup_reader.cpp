@@ -46,19 +46,6 @@ std::string FaceFromTag(std::string_view content) {
     return std::string(name);
 }
 
-void ApplyTag(std::string_view content, CharFormat& format) {
-    if (content == "u") format.underline = true;
-    else if (content == "/u") format.underline = false;
-    else if (content == "s") format.strikeThru = true;
-    else if (content == "/s") format.strikeThru = false;
-    else if (content == "b") format.bold = true;
-    else if (content == "/b") format.bold = false;
-    else if (content == "i") format.italic = true;
-    else if (content == "/i") format.italic = false;
-    if (StartsWith(content, "font color")) format.color = ColorFromTag(content);
-    if (StartsWith(content, "font face")) format.fontName = FaceFromTag(content);
-}
-
 class RunBuilder {
 public:
     explicit RunBuilder(RenderedMarkup& out) : out_(out) {}
@@ -76,6 +63,44 @@ private:
 };
 
 }  // namespace
+
+MarkupTag ReadTag(std::string_view rawContent) {
+    const std::string content = LowerAnsi(rawContent);
+    MarkupTag tag;
+    auto style = [&](TagEffect effect, bool on) {
+        tag.effect = effect;
+        tag.on = on;
+    };
+    if (content == "u") style(TagEffect::Underline, true);
+    else if (content == "/u") style(TagEffect::Underline, false);
+    else if (content == "s") style(TagEffect::StrikeThru, true);
+    else if (content == "/s") style(TagEffect::StrikeThru, false);
+    else if (content == "b") style(TagEffect::Bold, true);
+    else if (content == "/b") style(TagEffect::Bold, false);
+    else if (content == "i") style(TagEffect::Italic, true);
+    else if (content == "/i") style(TagEffect::Italic, false);
+    if (StartsWith(content, "font color")) {
+        tag.effect = TagEffect::Color;
+        tag.color = ColorFromTag(content);
+    }
+    if (StartsWith(content, "font face")) {
+        tag.effect = TagEffect::FontName;
+        tag.fontName = FaceFromTag(content);
+    }
+    return tag;
+}
+
+void ApplyTag(const MarkupTag& tag, CharFormat& format) {
+    switch (tag.effect) {
+        case TagEffect::None: break;
+        case TagEffect::Bold: format.bold = tag.on; break;
+        case TagEffect::Italic: format.italic = tag.on; break;
+        case TagEffect::Underline: format.underline = tag.on; break;
+        case TagEffect::StrikeThru: format.strikeThru = tag.on; break;
+        case TagEffect::Color: format.color = tag.color; break;
+        case TagEffect::FontName: format.fontName = tag.fontName; break;
+    }
+}
 
 RenderedMarkup ReadMarkup(std::string_view markup) {
     RenderedMarkup out;
@@ -95,7 +120,7 @@ RenderedMarkup ReadMarkup(std::string_view markup) {
             builder.Append(markup.substr(open), format);
             break;
         }
-        ApplyTag(LowerAnsi(markup.substr(open + 1, close - open - 1)), format);
+        ApplyTag(ReadTag(markup.substr(open + 1, close - open - 1)), format);
         i = close + 1;
     }
     out.endFormat = format;

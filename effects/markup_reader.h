@@ -36,6 +36,20 @@ struct RenderedMarkup {
     std::size_t length = 0;          // characters rendered (tags do not count)
 };
 
+// What one tag does. At most one effect: no content matches two rows.
+enum class TagEffect { None, Bold, Italic, Underline, StrikeThru, Color, FontName };
+struct MarkupTag {
+    TagEffect effect = TagEffect::None;
+    bool on = false;            // for the four styles
+    std::uint32_t color = 0;    // for TagEffect::Color
+    std::string fontName;       // for TagEffect::FontName
+};
+
+// Interprets the content between "<" and ">" (any case).
+MarkupTag ReadTag(std::string_view content);
+// The format after the tag.
+void ApplyTag(const MarkupTag& tag, CharFormat& format);
+
 // Reads the whole markup. Every "<" opens a tag that runs to the first ">" after
 // it; the tag content is compared lower-cased: "b" "/b" "i" "/i" "u" "/u" "s"
 // "/s" switch a style, content beginning with "font color" sets the colour from

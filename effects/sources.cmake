@@ -9,6 +9,9 @@ set(EFFECTS_CORE_SOURCES
   effects/random_colors.cpp
 )
 set(EFFECTS_WIN_SOURCES
+  effects/markup_to_rich_win.cpp
+  effects/markup_char_by_char_win.cpp
+  effects/fade_pipeline_win.cpp
 )
 set(EFFECTS_NATIVE_TESTS
   tests/native/fade_text_test.cpp
@@ -16,4 +19,5 @@ set(EFFECTS_NATIVE_TESTS
   tests/native/rtf_writer_test.cpp
 )
 set(EFFECTS_WIN_TESTS
+  tests/win/markup_to_rich_test.cpp
 )

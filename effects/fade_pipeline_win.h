@@ -1,0 +1,31 @@
+// The fade pipeline that Send, the auto-send timer and the text designs share:
+// the composer's plain text is faded from colour A to colour B, the markup is
+// stored in the box and rendered back into it as coloured characters.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/rich_text_box_win.h"
+#include "effects/random_colors.h"
+
+// The Main tab's "Random Color" check box and the two colour pickers it repaints.
+struct MainPickers {
+    HWND chkRandomColor = nullptr;
+    HWND picColorA = nullptr;
+    HWND picColorB = nullptr;
+};
+
+// Tag markup of `text` faded from `a` to `b`. When chkRandomColor is ticked the
+// two pickers are first repainted with new random colours (channels 1 to 255,
+// a different pair on every call); this call still fades between `a` and `b`,
+// and the new colours take effect with the next call that reads the pickers.
+std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const MainPickers& pickers);
+
+// Text -> FadeText -> the box's text set to the markup -> MarkupToRich of the
+// box's text. Afterwards the box's TextRTF is the faded message.
+void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers);
+
+// The generator behind "Random Color", one for the program's run. Tests reseed
+// it to get repeatable colours.
+RandomColorSource& RandomColorGenerator();

@@ -1,0 +1,60 @@
+#include "effects/markup_char_by_char_win.h"
+
+#include "effects/markup_reader.h"
+
+namespace {
+
+void ApplyTagToSelection(RichTextBox& box, const MarkupTag& tag) {
+    switch (tag.effect) {
+        case TagEffect::None: break;
+        case TagEffect::Bold: box.SetSelBold(tag.on); break;
+        case TagEffect::Italic: box.SetSelItalic(tag.on); break;
+        case TagEffect::Underline: box.SetSelUnderline(tag.on); break;
+        case TagEffect::StrikeThru: box.SetSelStrikeThru(tag.on); break;
+        case TagEffect::Color: box.SetSelColor(tag.color); break;
+        case TagEffect::FontName: box.SetSelFontName(tag.fontName); break;
+    }
+}
+
+}  // namespace
+
+void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup) {
+    box.SetSelStart(0);
+    box.SetFontName("Arial");
+    box.SetSelFontSize(10);
+    box.SetSelBold(false);
+    box.SetSelItalic(false);
+    box.SetSelUnderline(false);
+    box.SetSelStrikeThru(false);
+    box.SetSelColor(0);
+    box.SetText("");
+
+    long position = 0;
+    const std::size_t length = markup.size();
+    for (std::size_t i = 0; i < length; ++i) {
+        const char ch = markup[i];
+        // The output position is always the end of the content, so the one
+        // character selected there is the empty insertion point.
+        box.SetSelStart(position);
+        const std::size_t close = ch == '<' ? markup.find('>', i + 1) : std::string::npos;
+        if (close == std::string::npos) {
+            // An ordinary character, or a "<" that no ">" closes: appended as text.
+            // The box keeps a line break as one character where the text shows
+            // CR LF, so the pair is appended as the one character it becomes;
+            // appended apart, the LF would make a second break.
+            std::string piece(1, ch);
+            if (ch == '\r' && i + 1 < length && markup[i + 1] == '\n') {
+                piece += '\n';
+                ++i;
+            }
+            box.SetSelText(box.SelText() + piece);
+            position += static_cast<long>(piece.size());
+            box.SetSelStart(position);
+            continue;
+        }
+        const MarkupTag tag = ReadTag(std::string_view(markup).substr(i + 1, close - i - 1));
+        i = close;
+        box.SetSelStart(position);
+        ApplyTagToSelection(box, tag);
+    }
+}
