@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Pictures of the three tabs and the About, Help and Contact windows, taken
+# under Wine on a virtual display, into docs/screenshots/ as PNG.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+BUILD=${VIVARTO_BUILD:-build}
+bash scripts/deps.sh || exit 1
+bash scripts/build.sh --target vivarto vivarto_screenshots || exit 1
+. scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start "$ROOT/$BUILD/wineprefix-shots" force-xvfb
+# Wine draws the window frames itself: there is no window manager here.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+out="$ROOT/$BUILD/shots"
+rm -rf "$out" && mkdir -p "$out" "$ROOT/docs/screenshots"
+(cd "$BUILD/win" && wine vivarto_screenshots.exe "$(winepath -w "$out")")
+for f in "$out"/*.bmp; do
+  convert "$f" "$ROOT/docs/screenshots/$(basename "${f%.bmp}").png"
+done
+ls "$ROOT/docs/screenshots"
