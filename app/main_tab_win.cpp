@@ -1,8 +1,153 @@
 #include "app/main_tab_win.h"
 
 #include "app/form1_win.h"
+#include "app/list_files_win.h"
+#include "app/nick_rule.h"
+#include "effects/fade_pipeline_win.h"
+#include "link/messenger_link_win.h"
 
-// The Main tab's behaviour is built on top of this routing.
-bool MainTab::OnCommand(int, int) { return false; }
+namespace {
 
-void MainTab::Timer1_Timer() {}
+constexpr const char* kNotConnectedText = "Please Connect to the room or PM first.";
+constexpr const char* kNotConnectedTitle = "Not Connected";
+
+}  // namespace
+
+bool MainTab::OnCommand(int id, int code) {
+    // Buttons and colour boxes report a click as BN_CLICKED, Label3 (a notify
+    // static) as STN_CLICKED; both are code 0.
+    const bool clicked = code == BN_CLICKED;
+    switch (id) {
+    case IDC_COMMAND1: if (clicked) Command1_Click(); return true;
+    case IDC_COMMAND2: if (clicked) Command2_Click(); return true;
+    case IDC_COMMAND3: if (clicked) Command3_Click(); return true;
+    case IDC_COMMAND5: if (clicked) Command5_Click(); return true;
+    case IDC_COMMAND6: if (clicked) Command6_Click(); return true;
+    case IDC_COMMAND7: if (clicked) Command7_Click(); return true;
+    case IDC_PICCOLORA: if (clicked) PicColorA_Click(); return true;
+    case IDC_PICCOLORB: if (clicked) PicColorB_Click(); return true;
+    case IDC_COMMAND10: if (clicked) Command10_Click(); return true;
+    case IDC_COMMAND11: if (clicked) Command11_Click(); return true;
+    case IDC_LIST1: if (code == LBN_SELCHANGE) List1_Click(); return true;
+    case IDC_LABEL3: if (code == STN_CLICKED) Label3_Click(); return true;
+    case IDC_COMMAND15: if (clicked) Command15_Click(); return true;
+    case IDC_COMMAND8: if (clicked) Command8_Click(); return true;
+    case IDC_COMMAND9: if (clicked) Command9_Click(); return true;
+    case IDC_LIST2: if (code == LBN_DBLCLK) List2_DblClick(); return true;
+    case IDC_LIST3: if (code == LBN_DBLCLK) List3_DblClick(); return true;
+    case IDC_COMMAND14: if (clicked) Command14_Click(); return true;
+    case IDC_COMMAND13: if (clicked) Command13_Click(); return true;
+    case IDC_COMMAND12: if (clicked) Command12_Click(); return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- composer
+
+std::vector<RichTextBox*> MainTab::FormattingTarget() {
+    // With the dance bot chosen the buttons dress the two frames, so a user
+    // formats a dance pair with the same buttons as an ordinary message.
+    if (form_.IsChecked(IDC_OPTION3)) return {&form_.Box(2), &form_.Box(3)};
+    return {&form_.Box(1)};
+}
+
+void MainTab::Command2_Click() {
+    // Bold only ever goes on: the button has no "off" state to show.
+    for (RichTextBox* box : FormattingTarget()) box->SetSelBold(true);
+}
+
+void MainTab::Command3_Click() {
+    for (RichTextBox* box : FormattingTarget()) box->SetSelFontSize(8);
+}
+
+void MainTab::Command5_Click() {
+    for (RichTextBox* box : FormattingTarget()) box->SetSelFontSize(10);
+}
+
+void MainTab::Command6_Click() {
+    for (RichTextBox* box : FormattingTarget()) box->SetSelFontSize(12);
+}
+
+void MainTab::Command7_Click() {
+    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
+    if (form_.Closed()) return;
+    // The target is decided when the colour is applied: the user may have
+    // switched the scrolling mode while the dialog was open.
+    for (RichTextBox* box : FormattingTarget()) box->SetSelColor(color);
+}
+
+void MainTab::PicColorA_Click() {
+    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
+    if (!form_.Closed()) form_.SetBoxColor(IDC_PICCOLORA, color);
+}
+
+void MainTab::PicColorB_Click() {
+    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
+    if (!form_.Closed()) form_.SetBoxColor(IDC_PICCOLORB, color);
+}
+
+bool MainTab::RefuseWithoutRoom(bool stopTimer) {
+    if (!form_.ControlText(IDC_COMBO1).empty()) return false;
+    // Off before the message: its own message loop must not run more ticks.
+    if (stopTimer) form_.SetTimer1Enabled(false);
+    form_.ui().MessageBox(form_.Hwnd(), kNotConnectedText, kNotConnectedTitle, MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+void MainTab::FadeComposer() {
+    // The pickers are read at this moment: a change made during an earlier
+    // wait counts for this message.
+    const COLORREF a = form_.BoxColor(IDC_PICCOLORA);
+    const COLORREF b = form_.BoxColor(IDC_PICCOLORB);
+    const MainPickers pickers{form_.Control(IDC_CHKRANDOMCOLOR), form_.Control(IDC_PICCOLORA),
+                              form_.Control(IDC_PICCOLORB)};
+    FadePipeline(form_.Box(1), a, b, pickers);
+}
+
+void MainTab::Command1_Click() {
+    if (RefuseWithoutRoom(false)) return;
+    RichTextBox& composer = form_.Box(1);
+    // The nick goes into the composer for good, so the user sees what was sent.
+    const std::string nick = form_.Label3Caption();
+    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
+    if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
+    std::string message = composer.TextRTF();
+    form_.Link().TxtSendPal(message);
+}
+
+// --------------------------------------------------------------- nick list
+
+void MainTab::Command10_Click() {
+    HWND list1 = form_.Control(IDC_LIST1);
+    const std::string nick = form_.ControlText(IDC_TEXT3);
+    SendMessageA(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(nick.c_str()));
+    // A file that cannot be written is not worth a message: the list in the
+    // window stays right and the next change tries again.
+    SaveListFile(list1, form_.AppFile("nicks.txt"));
+}
+
+void MainTab::Command11_Click() {
+    HWND list1 = form_.Control(IDC_LIST1);
+    const LRESULT count = SendMessageA(list1, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = count - 1; i >= 0; --i)
+        if (SendMessageA(list1, LB_GETSEL, i, 0) > 0) SendMessageA(list1, LB_DELETESTRING, i, 0);
+    // The chosen nick is a copy: deleting its row leaves it chosen.
+    SaveListFile(list1, form_.AppFile("nicks.txt"));
+}
+
+void MainTab::List1_Click() {
+    HWND list1 = form_.Control(IDC_LIST1);
+    const LRESULT row = SendMessageA(list1, LB_GETCURSEL, 0, 0);
+    if (row == LB_ERR) return;
+    form_.SetControlText(IDC_LABEL3, ListBoxItem(list1, static_cast<int>(row)));
+}
+
+void MainTab::Label3_Click() { form_.SetControlText(IDC_LABEL3, kNoNick); }
+
+void MainTab::Command15_Click() {
+    // Built in the hidden work box so the composer keeps its placeholder.
+    RichTextBox& work = form_.Box(4);
+    work.SetTextRTF(ApplyChosenNick(form_.Box(1).TextRTF(), form_.Label3Caption()));
+    std::string message = work.TextRTF();
+    form_.Link().TxtSendPal(message);
+}

@@ -10,10 +10,12 @@ set(APP_WIN_SOURCES
   app/modeless_win.cpp
   app/form1_win.cpp
   app/info_windows_win.cpp
-  app/main_tab_win.cpp)
+  app/main_tab_win.cpp
+  app/dance_bot_win.cpp)
 set(APP_NATIVE_TESTS
   tests/native/line_list_test.cpp
   tests/native/nick_rule_test.cpp
   tests/native/pause_seconds_test.cpp)
 set(APP_WIN_TESTS
-  tests/win/rich_text_box_test.cpp)
+  tests/win/rich_text_box_test.cpp
+  tests/win/main_tab_composer_test.cpp)
