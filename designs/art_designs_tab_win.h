@@ -1,14 +1,70 @@
-// Handlers of the Art Designs tab.
+// Handlers of the Art Designs tab: the library of designs (List5 and the files
+// in the Designs folder), formatting and fading the design in RichTextBox5, and
+// sending it to the chosen room one line per message.
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 class Form1;
+class RichTextBox;
 
 class ArtDesignsTab {
 public:
     explicit ArtDesignsTab(Form1& form) : form_(form) {}
+    ArtDesignsTab(const ArtDesignsTab&) = delete;
+    ArtDesignsTab& operator=(const ArtDesignsTab&) = delete;
+
+    // Routes a WM_COMMAND of an Art Designs control; true when it was one.
     bool OnCommand(int id, int code);
 
+    // The library.
+    void List5_Click();     // open the highlighted design
+    void Command23_Click(); // Save: names a new design in the "Save" window
+    void Command20_Click(); // Save Changes
+    void Command21_Click(); // Delete From List
+    void Command22_Click(); // Clear
+
+    // Saves RichTextBox5 as the design `name` and lists it (the "Save"
+    // window's button). Message boxes are owned by `owner`. True when the
+    // window may close: the name list was rewritten and read back. A name that
+    // cannot be a file name is refused with a message and nothing is written.
+    bool SaveDesignAs(const std::string& name, HWND owner);
+
+    // Formatting of the selection in RichTextBox5.
+    void Command26_Click(); // Bold
+    void Command27_Click(); // 8 points
+    void Command28_Click(); // 10 points
+    void Command29_Click(); // 12 points
+    void Command30_Click(); // Color
+    void Picture13_Click(); // fade start colour
+    void Picture14_Click(); // fade end colour
+
+    void Command24_Click(); // Fade
+    void FadeArtDesign();
+    void Command25_Click(); // Send To Room
+
+    // True while Send To Room is sending (its waits included).
+    bool Sending() const { return sending_; }
+
 private:
+    RichTextBox& Design();
+    HWND List5() const;
+    // The design the user means: the list's caret row when it is highlighted,
+    // otherwise the first highlighted row; -1 when no row is highlighted.
+    int HighlightedIndex() const;
+    // Writes "dlist.txt" from List5 and reads it back into List5; the
+    // "[dlist.txt]" message when it cannot be found afterwards. True when read.
+    bool RewriteDesignList(HWND owner);
+    // Writes RichTextBox5 to the design file of `name`, making the Designs
+    // folder first when it is missing.
+    void WriteDesignFile(const std::string& name);
+    // The lines of the design go out one by one. Stops early when the pause
+    // is not a number or the window closed during a wait.
+    void SendLines(RichTextBox& source);
+    // Reads the pause in Text5; tells the user when it is not a number.
+    bool ReadPause(float& seconds);
+
     Form1& form_;
+    bool sending_ = false;
 };

@@ -1,0 +1,18 @@
+// The art design fade on a real rich text box.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+class RichTextBox;
+
+// Colours every character of `box` by the art fade schedule from `startColor`
+// to `endColor`, one format call per run of equal colour, and leaves the
+// caret at the start with nothing selected. Bold, sizes and fonts stay as they
+// are. An empty box is left uncoloured.
+void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);
+
+// The same result reached one character at a time (select the character, set
+// its colour). Far slower on a long design; kept to check the fast way against
+// and to measure it by.
+void ApplyArtFadePerCharacter(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);
