@@ -24,6 +24,12 @@ std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const Main
 }
 
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers) {
-    box.SetText(FadeText(a, b, box.Text(), pickers));
-    MarkupToRich(box, box.Text());
+    const std::string markup = FadeText(a, b, box.Text(), pickers);
+    box.SetText(markup);
+    // The box now holds the markup, but it is rendered from the string itself:
+    // the fader cuts segments by character count and may put a colour tag
+    // between the CR and the LF of a line break, and the box cannot hold a lone
+    // CR or LF (each becomes a break of its own), so its text read back would
+    // turn one line break into two.
+    MarkupToRich(box, markup);
 }

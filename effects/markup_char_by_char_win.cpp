@@ -29,7 +29,8 @@ void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup) {
     box.SetSelColor(0);
     box.SetText("");
 
-    long position = 0;
+    long position = 0;  // the end of the content, as the box's text counts it
+    bool afterCr = false;
     const std::size_t length = markup.size();
     for (std::size_t i = 0; i < length; ++i) {
         const char ch = markup[i];
@@ -39,16 +40,22 @@ void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup) {
         const std::size_t close = ch == '<' ? markup.find('>', i + 1) : std::string::npos;
         if (close == std::string::npos) {
             // An ordinary character, or a "<" that no ">" closes: appended as text.
-            // The box keeps a line break as one character where the text shows
-            // CR LF, so the pair is appended as the one character it becomes;
-            // appended apart, the LF would make a second break.
+            // The box keeps a line break as one character where its text shows
+            // CR LF. So a CR LF pair is appended as the one character it becomes,
+            // and an LF right after an appended CR (a tag may stand between them)
+            // only completes that break; appended apart, it would make a second.
+            if (ch == '\n' && afterCr) {
+                afterCr = false;
+                continue;
+            }
             std::string piece(1, ch);
             if (ch == '\r' && i + 1 < length && markup[i + 1] == '\n') {
                 piece += '\n';
                 ++i;
             }
+            afterCr = piece == "\r";
             box.SetSelText(box.SelText() + piece);
-            position += static_cast<long>(piece.size());
+            position += (ch == '\r' || ch == '\n') ? 2 : 1;
             box.SetSelStart(position);
             continue;
         }

@@ -46,21 +46,22 @@ void AppendFontName(std::string& out, const std::string& name) {
     }
 }
 
-void AppendText(std::string& out, const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
+// `afterCr` carries over from one run to the next: the fader may cut a CR LF
+// between two colour segments, and the pair is still one line break.
+void AppendText(std::string& out, const std::string& text, bool& afterCr) {
+    for (const char ch : text) {
+        if (ch == '\0') continue;  // no rich edit text holds one
         const unsigned char c = static_cast<unsigned char>(ch);
+        const bool completesBreak = ch == '\n' && afterCr;
+        afterCr = ch == '\r';
+        if (completesBreak) continue;
         switch (ch) {
             case '\\': out += "\\\\"; break;
             case '{': out += "\\{"; break;
             case '}': out += "\\}"; break;
             case '\t': out += "\\tab "; break;
             case '\r':
-                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-                out += "\\par\r\n";
-                break;
             case '\n': out += "\\par\r\n"; break;
-            case '\0': break;
             default:
                 if (c < 0x20 || c >= 0x80) AppendHexByte(out, c);
                 else out += ch;
@@ -119,13 +120,17 @@ std::string WriteRtf(const std::vector<FormattedRun>& runs, const CharFormat& en
 
     WrittenFormat current{};
     bool haveCurrent = false;
+    bool afterCr = false;
     for (const FormattedRun& run : runs) {
-        if (run.text.empty()) continue;
+        if (run.text.empty() || (afterCr && run.text == "\n")) {
+            afterCr = false;  // only the LF of a CR LF already written
+            continue;
+        }
         const WrittenFormat next = resolve(run.format);
         AppendFormatChange(body, haveCurrent ? &current : nullptr, next);
         current = next;
         haveCurrent = true;
-        AppendText(body, run.text);
+        AppendText(body, run.text, afterCr);
     }
     const WrittenFormat end = resolve(endFormat);
     AppendFormatChange(body, haveCurrent ? &current : nullptr, end);

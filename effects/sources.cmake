@@ -20,4 +20,5 @@ set(EFFECTS_NATIVE_TESTS
 )
 set(EFFECTS_WIN_TESTS
   tests/win/markup_to_rich_test.cpp
+  tests/win/fade_pipeline_test.cpp
 )

@@ -237,23 +237,27 @@ inline CharFormat NormalizeFormat(CharFormat f) {
 // CR LF, NUL bytes are gone, font names are normalized, and neighbouring runs
 // that became equal are merged. Comparable with ScannedRtf::runs.
 inline std::vector<FormattedRun> NormalizeRuns(const std::vector<FormattedRun>& runs) {
+    struct Char { char ch; const FormattedRun* run; };
+    std::vector<Char> chars;
+    for (const FormattedRun& run : runs)
+        for (char ch : run.text)
+            if (ch != '\0') chars.push_back({ch, &run});
     std::vector<FormattedRun> out;
-    for (const FormattedRun& run : runs) {
-        const CharFormat f = NormalizeFormat(run.format);
-        std::string text;
-        for (std::size_t i = 0; i < run.text.size(); ++i) {
-            const char ch = run.text[i];
-            if (ch == '\0') continue;
-            if (ch == '\r' || ch == '\n') {
-                if (ch == '\r' && i + 1 < run.text.size() && run.text[i + 1] == '\n') ++i;
-                text += "\r\n";
-            } else {
-                text += ch;
-            }
-        }
-        if (text.empty()) continue;
+    auto append = [&](const std::string& text, const FormattedRun& from) {
+        const CharFormat f = NormalizeFormat(from.format);
         if (!out.empty() && out.back().format == f) out.back().text += text;
         else out.push_back({f, text});
+    };
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const char ch = chars[i].ch;
+        if (ch == '\r' || ch == '\n') {
+            // A CR LF pair is one break in the CR's format, wherever the runs split.
+            const FormattedRun& from = *chars[i].run;
+            if (ch == '\r' && i + 1 < chars.size() && chars[i + 1].ch == '\n') ++i;
+            append("\r\n", from);
+        } else {
+            append(std::string(1, ch), *chars[i].run);
+        }
     }
     return out;
 }

@@ -79,6 +79,24 @@ TEST(RtfWriter, LineBreaksBecomeParagraphs) {
     ExpectRoundTrip("\r\n\r\n<b>\r\n");
 }
 
+TEST(RtfWriter, ALineBreakCutBetweenTwoRunsStaysOneBreak) {
+    // The fader cuts segments by character count, so a CR LF can straddle a tag.
+    const std::string markup = "<Font Color=#FF0000>abc\r<Font Color=#0000FF>\ndef";
+    const std::string rtf = WriteRtf(ReadMarkup(markup));
+    EXPECT_EQ(rtf.find("\\par\r\n"), rtf.rfind("\\par\r\n", rtf.size() - 10)) << "one break, then the closing mark\n"
+                                                                              << rtf;
+    const ScannedRtf back = ScanRtf(rtf);
+    ASSERT_TRUE(back.ok) << back.error;
+    ASSERT_EQ(back.runs.size(), 2u);
+    EXPECT_EQ(back.runs[0].text, "abc\r\n");
+    EXPECT_EQ(back.runs[1].text, "def");
+    ExpectRoundTrip(markup);
+    ExpectRoundTrip("x\r<b>\n<i>\ny\r<u>\r\n");
+    const std::string faded = FadeText(255, 16711680, "a<b>bc\r\nnext line");
+    ASSERT_NE(faded.find("\r<Font"), std::string::npos) << "the fader does cut this text inside its break";
+    ExpectRoundTrip(faded);
+}
+
 TEST(RtfWriter, OddFontNamesStayInsideTheirTableEntry) {
     ExpectRoundTrip("<font face=\"a;b\">x<font face=\"{x}\\y\">y<font face=\"\">z<font face=\"\xC9t\xE9\">w");
     const std::string rtf = WriteRtf(ReadMarkup("<font face=\"a;b\">x"));

@@ -12,6 +12,7 @@
 #include "effects/markup_reader.h"
 #include "effects/markup_to_rich_win.h"
 #include "effects/rtf_writer.h"
+#include "tests/native/rtf_scan.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
 
@@ -152,28 +153,25 @@ TEST_F(MarkupToRichTest, TypingAfterTheRenderTakesTheFormatLastInForce) {
     EXPECT_FALSE(fast_.SelBold());
 }
 
-// Every character of `box` against the format the markup reader gave it; line
-// breaks (one control character for the CR LF of the text) are checked too.
+// Every character of `box` against the format the markup reader gave it. A
+// line break is one character in the control and CR LF in the box's text.
 void ExpectBoxHoldsRuns(RichTextBox& box, const RenderedMarkup& doc) {
     std::string expectedText;
     std::vector<CharFormat> expected;
-    for (const FormattedRun& run : doc.runs)
+    for (const FormattedRun& run : NormalizeRuns(doc.runs)) {
+        expectedText += run.text;
         for (std::size_t i = 0; i < run.text.size(); ++i) {
-            expectedText += run.text[i];
-            if (run.text[i] == '\r' && i + 1 < run.text.size() && run.text[i + 1] == '\n') {
-                expectedText += run.text[++i];
-            }
+            if (run.text[i] == '\r') ++i;  // always followed by its LF here
             expected.push_back(run.format);
         }
+    }
     EXPECT_EQ(box.Text(), expectedText);
     const std::vector<ProbedChar> got = ProbeCharacters(box.Hwnd());
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t k = 0; k < got.size(); ++k) {
         SCOPED_TRACE("character " + std::to_string(k) + " " + got[k].format.Describe());
         const CharFormat& want = expected[k];
-        std::string wantFace;
-        for (char ch : want.fontName) if (ch != ';') wantFace += ch;
-        EXPECT_EQ(got[k].format.face, wantFace);
+        EXPECT_EQ(got[k].format.face, want.fontName);
         EXPECT_EQ(got[k].format.twips, 200);
         EXPECT_EQ(got[k].format.bold, want.bold);
         EXPECT_EQ(got[k].format.italic, want.italic);
@@ -198,7 +196,7 @@ TEST_F(MarkupToRichTest, LineBreaksKeepTheFormatInForceOnTheNextLine) {
     // break (the new line starts in the base format), so this is checked
     // against the reader's runs rather than against the char-by-char box.
     const std::string markup =
-        "<font color=#FF0000>one\r\n<b>two\r\n\r\n<font face=\"Tahoma\"><u>three\r\n</u>four\r\n";
+        "<font color=#FF0000>one\r\n<b>two\r\n\r\n<font face=\"Tahoma\"><u>three\r</u>\nfour\r\n";
     MarkupToRich(fast_, markup);
     EXPECT_EQ(fast_.Text(), "one\r\ntwo\r\n\r\nthree\r\nfour\r\n");
     ExpectBoxHoldsRuns(fast_, ReadMarkup(markup));
