@@ -35,7 +35,14 @@ HFONT MakeFont(HWND hwnd, const char* face, double points, bool bold = false) {
 Form1::Form1(Ui& ui, std::string appFolder) : ui_(ui), commonDialog1_(ui), appFolder_(std::move(appFolder)) {}
 
 Form1::~Form1() {
-    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    if (hwnd_ && IsWindow(hwnd_)) {
+        // Destroyed by its owner rather than closed by the user (tests, the
+        // screenshot tool): the quit that WM_DESTROY posts is not meant for
+        // whatever loop runs next on this thread.
+        DestroyWindow(hwnd_);
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
     for (HFONT f : fonts_)
         if (f) DeleteObject(f);
 }

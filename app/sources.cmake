@@ -18,4 +18,7 @@ set(APP_NATIVE_TESTS
   tests/native/pause_seconds_test.cpp)
 set(APP_WIN_TESTS
   tests/win/rich_text_box_test.cpp
-  tests/win/main_tab_composer_test.cpp)
+  tests/win/form1_test.cpp
+  tests/win/main_tab_composer_test.cpp
+  tests/win/main_tab_lists_test.cpp
+  tests/win/main_tab_timer_test.cpp)
