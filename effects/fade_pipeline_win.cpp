@@ -25,11 +25,13 @@ std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const Main
 
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers) {
     const std::string markup = FadeText(a, b, box.Text(), pickers);
-    box.SetText(markup);
-    // The box now holds the markup, but it is rendered from the string itself:
+    // The markup is rendered straight from the string; the box never holds it
+    // as plain text in between. Nothing could see that state (no message runs
+    // before the render replaces it), yet storing it costs several complete
+    // layouts of the text: on one 8,000-character line under Wine, 0.7 s
+    // against 0.1 s for everything else. Reading it back would also be wrong:
     // the fader cuts segments by character count and may put a colour tag
-    // between the CR and the LF of a line break, and the box cannot hold a lone
-    // CR or LF (each becomes a break of its own), so its text read back would
-    // turn one line break into two.
+    // between the CR and the LF of a line break, and a box holding a lone CR
+    // or LF makes a break of each.
     MarkupToRich(box, markup);
 }

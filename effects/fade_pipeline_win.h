@@ -22,8 +22,8 @@ struct MainPickers {
 // and the new colours take effect with the next call that reads the pickers.
 std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const MainPickers& pickers);
 
-// Text -> FadeText -> the box's text set to the markup -> MarkupToRich of that
-// markup. Afterwards the box's TextRTF is the faded message.
+// Text -> FadeText -> MarkupToRich of the markup, which replaces the box's
+// whole content. Afterwards the box's TextRTF is the faded message.
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers);
 
 // The generator behind "Random Color", one for the program's run. Tests reseed

@@ -18,7 +18,10 @@ void SetSelFormat(RichTextBox& box, const CharFormat& format) {
 
 void RenderRuns(RichTextBox& box, const RenderedMarkup& doc) {
     if (!box.Hwnd()) return;
-    box.SetFontName("Arial");
+    // Setting the base font makes the control lay out all of its content again,
+    // which costs as much as the whole render on a long text under Wine; the
+    // box remembers its base font, so this is done only when it differs.
+    if (box.FontName() != "Arial") box.SetFontName("Arial");
     box.SetTextRTF(WriteRtf(doc));
     // Insertion point at the end of the content. The control's own positions
     // count a line break as one character, which is what its length reports here.

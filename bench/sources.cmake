@@ -1,0 +1,5 @@
+# Console benchmarks, run under Wine by hand (not part of the test run): each
+# entry is name=source.cpp. Keep this a list; other subsystems add theirs.
+list(APPEND BENCH_EXECUTABLES
+  effects_bench=bench/effects_bench.cpp
+)
