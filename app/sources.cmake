@@ -19,6 +19,7 @@ set(APP_NATIVE_TESTS
 set(APP_WIN_TESTS
   tests/win/rich_text_box_test.cpp
   tests/win/form1_test.cpp
+  tests/win/vivarto_e2e_test.cpp
   tests/win/main_tab_composer_test.cpp
   tests/win/main_tab_lists_test.cpp
   tests/win/main_tab_timer_test.cpp)
