@@ -50,12 +50,7 @@ bool MainTab::ReadPauseOrStop(float& seconds) {
     return false;
 }
 
-bool MainTab::SendAndWait() {
-    // The pause is read at every message: a change made during the last wait
-    // counts now. It is checked before sending so that no message goes out
-    // that could not be paced.
-    float seconds = 0;
-    if (!ReadPauseOrStop(seconds)) return false;
+bool MainTab::SendAndWait(float seconds) {
     std::string message = form_.Box(1).TextRTF();
     form_.Link().TxtSendPal(message);
     // Delay is false when the program is quitting; the window (and every box
@@ -65,23 +60,26 @@ bool MainTab::SendAndWait() {
 
 void MainTab::RunTick() {
     if (RefuseWithoutRoom(true)) return;
-    // Refused before anything changes, so a bad time leaves the composer as it was.
-    float seconds = 0;
-    if (!ReadPauseOrStop(seconds)) return;
-
     RichTextBox& composer = form_.Box(1);
     const bool dance = form_.IsChecked(IDC_OPTION3);  // read once per tick
+    // The pause is read anew for every message, just before the message is
+    // built: a time that is not a number leaves both the composer and the
+    // room untouched. No user input is handled between this read and the
+    // wait, so it is the pause in force at the wait.
+    float seconds = 0;
     if (!dance) {
+        if (!ReadPauseOrStop(seconds)) return;
         const std::string nick = form_.Label3Caption();
         if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
         if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
-        SendAndWait();
+        SendAndWait(seconds);
         return;
     }
     for (int frame : {2, 3}) {
+        if (!ReadPauseOrStop(seconds)) return;
         composer.SetTextRTF(form_.Box(frame).TextRTF());
         if (form_.IsChecked(IDC_OPTION1)) FadeComposer();  // read before each frame
-        if (!SendAndWait()) return;
+        if (!SendAndWait(seconds)) return;
     }
 }
 

@@ -68,8 +68,8 @@ private:
     // is not a number of seconds.
     bool ReadPauseOrStop(float& seconds);
     // Sends the composer's RTF and waits the pause. False when the tick must
-    // end: the pause was not a number, or the window closed during the wait.
-    bool SendAndWait();
+    // end: the window closed (or the program is quitting) during the wait.
+    bool SendAndWait(float seconds);
 
     Form1& form_;
     bool tickRunning_ = false;
