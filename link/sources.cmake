@@ -11,4 +11,6 @@ set(LINK_NATIVE_TESTS
   tests/native/link_pal_version_test.cpp
   tests/native/link_window_text_test.cpp
   tests/native/demo_messenger_formats_test.cpp)
-set(LINK_WIN_TESTS)
+set(LINK_WIN_TESTS
+  tests/win/link_window_search_test.cpp
+  tests/win/link_messenger_e2e_test.cpp)
