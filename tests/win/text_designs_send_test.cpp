@@ -43,9 +43,16 @@ std::vector<ProbedChar> AsShown(const std::string& rtf) {
 class AutoSendToRoom : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // The messenger generation is read from its uninstall record.
+        // The messenger generation is read from its uninstall record; the
+        // guard puts the records back as they were when the suite ends.
+        records_ = new PalInstallRecordsGuard;
         ASSERT_TRUE(DemoMessenger::Install("11.5"));
     }
+    static void TearDownTestSuite() {
+        delete records_;
+        records_ = nullptr;
+    }
+    static inline PalInstallRecordsGuard* records_ = nullptr;
 
     void Start(const std::vector<std::string>& designs) {
         room_ = "Lobby " + std::to_string(GetCurrentProcessId());
