@@ -3,3 +3,6 @@
 list(APPEND BENCH_EXECUTABLES
   effects_bench=bench/effects_bench.cpp
 )
+list(APPEND BENCH_EXECUTABLES
+  art_fade_bench=bench/art_fade_bench.cpp
+)
