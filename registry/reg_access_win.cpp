@@ -254,10 +254,11 @@ bool RegAccess::ValueExists(const std::string& sPath, const std::string& sName) 
 
 long RegAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,
                            std::vector<RegValue>& sValue, long OnlyType) {
-    OpenedKey key;
-    if (!key.Open(sPath, kPlainOpen)) return -1;
+    // A key that cannot be opened leaves both arrays empty too.
     sName.clear();
     sValue.clear();
+    OpenedKey key;
+    if (!key.Open(sPath, kPlainOpen)) return -1;
     for (DWORD index = 0;; ++index) {
         std::string name(kBufferLength, ' ');
         std::string data(kBufferLength, ' ');

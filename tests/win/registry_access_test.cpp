@@ -103,6 +103,8 @@ TEST(RegAccessPaths, AnUnknownRootFailsEveryOperation) {
     std::vector<std::string> names{"stale"};
     std::vector<RegValue> values{std::string("stale")};
     EXPECT_EQ(reg.EnumValues(bad, names, values, -1), -1);
+    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(values.empty());
     EXPECT_FALSE(scratch.Exists());
     // Three letters and a backslash are no root either.
     EXPECT_FALSE(reg.KeyExists("HKC\\Software"));
@@ -413,7 +415,11 @@ TEST(RegAccessEnumValues, EmptyAndMissingKeys) {
     std::vector<std::string> names{"stale"};
     std::vector<RegValue> values{std::string("stale")};
     EXPECT_EQ(reg.EnumValues(scratch.Path(), names, values, -1), -1);
+    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(values.empty());
     reg.CreateKey(scratch.Path());
+    names = {"stale"};
+    values = {std::string("stale")};
     EXPECT_EQ(reg.EnumValues(scratch.Path(), names, values, -1), 0);
     EXPECT_TRUE(names.empty());
     EXPECT_TRUE(values.empty());
