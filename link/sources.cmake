@@ -13,4 +13,6 @@ set(LINK_NATIVE_TESTS
   tests/native/demo_messenger_formats_test.cpp)
 set(LINK_WIN_TESTS
   tests/win/link_window_search_test.cpp
-  tests/win/link_messenger_e2e_test.cpp)
+  tests/win/link_messenger_e2e_test.cpp
+  tests/win/link_delay_test.cpp
+  tests/win/link_detect_version_test.cpp)
