@@ -2,6 +2,7 @@
 # entry is name=source.cpp. Keep this a list; other subsystems add theirs.
 list(APPEND BENCH_EXECUTABLES
   effects_bench=bench/effects_bench.cpp
+  link_bench=bench/link_bench.cpp
 )
 list(APPEND BENCH_EXECUTABLES
   art_fade_bench=bench/art_fade_bench.cpp

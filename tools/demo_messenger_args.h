@@ -1,6 +1,10 @@
 // Command line of the demo messenger:
 //
-//   demo_messenger [--install VERSION] [--uninstall] [--transcript FILE] [ROOM ...]
+//   demo_messenger [--install VERSION] [--uninstall] [--transcript FILE]
+//                  [--freeze-after-post MS] [ROOM ...]
+//
+// --freeze-after-post makes a room stop answering for MS milliseconds after
+// each message it posts: a test's way of meeting a messenger that hangs.
 //
 // Portable and header-only so the rules can be checked without Windows.
 #pragma once
@@ -12,6 +16,7 @@ struct DemoMessengerOptions {
     std::string installVersion;  // DisplayVersion to record with --install
     bool uninstall = false;
     std::string transcriptPath;  // empty: no transcript
+    unsigned freezeAfterPostMs = 0;
     std::vector<std::string> rooms;
     std::string error;           // non-empty when the command line is wrong
 
@@ -19,6 +24,19 @@ struct DemoMessengerOptions {
     // with nothing at all it opens one room so a plain start shows something.
     bool OpensRooms() const { return !rooms.empty(); }
 };
+
+// A whole number of milliseconds up to ten minutes.
+inline bool ParseMilliseconds(const std::string& text, unsigned& ms) {
+    if (text.empty() || text.size() > 6) return false;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > 600000) return false;
+    ms = value;
+    return true;
+}
 
 inline DemoMessengerOptions ParseDemoMessengerArgs(const std::vector<std::string>& args) {
     DemoMessengerOptions options;
@@ -34,6 +52,12 @@ inline DemoMessengerOptions ParseDemoMessengerArgs(const std::vector<std::string
         } else if (arg == "--transcript") {
             if (!hasNext) { options.error = "--transcript needs a file"; break; }
             options.transcriptPath = args[++i];
+        } else if (arg == "--freeze-after-post") {
+            if (!hasNext || !ParseMilliseconds(args[i + 1], options.freezeAfterPostMs)) {
+                options.error = "--freeze-after-post needs a number of milliseconds";
+                break;
+            }
+            ++i;
         } else if (arg == "--") {
             // Everything after "--" is a room, even a name that starts with "--".
             options.rooms.insert(options.rooms.end(), args.begin() + static_cast<long>(i) + 1,

@@ -2,7 +2,8 @@
 // drive where the messenger itself is not installed, and the end-to-end tests
 // have a peer whose every received message they can read back.
 //
-//   demo_messenger [--install VERSION] [--uninstall] [--transcript FILE] [ROOM ...]
+//   demo_messenger [--install VERSION] [--uninstall] [--transcript FILE]
+//                  [--freeze-after-post MS] [ROOM ...]
 //
 // One window per room, titled with the room's name, built the way the
 // messenger's generation 10/11 chat windows are: class "DlgGroupChat Window
@@ -41,11 +42,14 @@ constexpr int kHeaderHeight = 30;
 constexpr int kStatusHeight = 22;
 constexpr int kInputHeight = 64;
 constexpr int kGap = 6;
+// Posted to itself after a message when the room is to play dead for a while.
+constexpr UINT kFreezeMessage = WM_APP + 1;
 
 // Shared by every room of the process.
 struct Session {
     std::string transcriptPath;
     std::string installedVersion;
+    unsigned freezeAfterPostMs = 0;
     HFONT boxFont = nullptr;     // the rich edits' base font
     HFONT labelFont = nullptr;   // status strip
     HFONT titleFont = nullptr;   // header strip
@@ -259,6 +263,7 @@ LRESULT RoomWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: SetFocus(input_); return 0;
     case WM_GETMINMAXINFO: reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {300, 220}; return 0;
     case WM_DESTROY: if (--g_session.openRooms == 0) PostQuitMessage(0); return 0;
+    case kFreezeMessage: Sleep(g_session.freezeAfterPostMs); return 0;
     default: return DefWindowProcA(hwnd_, msg, wParam, lParam);
     }
 }
@@ -353,6 +358,8 @@ void RoomWindow::PostInput() {
     SendMessageA(input_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&base));
     ++posted_;
     ShowCount();
+    // Stop answering only once the sender has its reply for this key press.
+    if (g_session.freezeAfterPostMs > 0) PostMessageA(hwnd_, kFreezeMessage, 0, 0);
 }
 
 void RoomWindow::ShowCount() {
@@ -386,6 +393,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!options.OpensRooms()) return exitCode;
 
     g_session.transcriptPath = options.transcriptPath;
+    g_session.freezeAfterPostMs = options.freezeAfterPostMs;
     if (!g_session.transcriptPath.empty()) {
         // A fresh transcript per run: it holds what this run's rooms posted.
         HANDLE file = CreateFileA(g_session.transcriptPath.c_str(), GENERIC_WRITE,

@@ -37,6 +37,16 @@ TEST(DemoMessengerArgs, RoomNamesThatLookLikeOptionsAndEmptyNames) {
     EXPECT_EQ(options.rooms, (std::vector<std::string>{"", "Lobby", "--uninstall", "x"}));
 }
 
+TEST(DemoMessengerArgs, FreezeForTestsOfAHungMessenger) {
+    const auto options = ParseDemoMessengerArgs({"--freeze-after-post", "9000", "Lobby"});
+    EXPECT_TRUE(options.error.empty());
+    EXPECT_EQ(options.freezeAfterPostMs, 9000u);
+    EXPECT_EQ(options.rooms, (std::vector<std::string>{"Lobby"}));
+    EXPECT_EQ(ParseDemoMessengerArgs({"Lobby"}).freezeAfterPostMs, 0u);
+    for (const char* bad : {"", "-5", "9s", "600001", "99999999999"})
+        EXPECT_FALSE(ParseDemoMessengerArgs({"--freeze-after-post", bad}).error.empty()) << bad;
+}
+
 TEST(DemoMessengerArgs, MistakesAreReported) {
     EXPECT_FALSE(ParseDemoMessengerArgs({"--install"}).error.empty());
     EXPECT_FALSE(ParseDemoMessengerArgs({"Lobby", "--transcript"}).error.empty());

@@ -46,12 +46,15 @@ public:
     // (a temporary file unless `transcriptPath` names one), then waits until
     // every room window is up and ready for input. False when it does not
     // start or its windows do not appear within the timeout.
+    // `options` go on the command line before the rooms (for example
+    // {"--freeze-after-post", "9000"}).
     bool Start(const std::vector<std::string>& rooms, std::string transcriptPath = std::string(),
-               DWORD timeoutMs = kDefaultTimeoutMs) {
+               DWORD timeoutMs = kDefaultTimeoutMs, const std::vector<std::string>& options = {}) {
         Close();
         ownsTranscript_ = transcriptPath.empty();
         transcript_ = ownsTranscript_ ? TempPath("transcript") : transcriptPath;
-        std::vector<std::string> args{"--transcript", transcript_, "--"};
+        std::vector<std::string> args = options;
+        args.insert(args.end(), {"--transcript", transcript_, "--"});
         args.insert(args.end(), rooms.begin(), rooms.end());
         if (!Launch(args, process_)) return false;
         rooms_ = rooms.size();

@@ -181,6 +181,28 @@ TEST_F(DemoRooms, AClosedRoomSendsTheMessageToTheRoomStillOpen) {
     EXPECT_TRUE(main_.Items().empty());
 }
 
+TEST(HungMessenger, DeliveryGivesUpAtOnceInsteadOfFreezing) {
+    DemoMessenger messenger;
+    ASSERT_TRUE(messenger.Start({"Lobby"}, "", DemoMessenger::kDefaultTimeoutMs, {"--freeze-after-post", "7000"}));
+    MainWindowParts main;
+    MessengerLink link(main.form1, main.combo1);
+    link.SetPal10Classes();
+    main.SetText("Lobby");
+
+    std::string first = "{\\rtf1\\ansi before}";
+    link.TxtSendPal(first);  // answered, then the room stops reading its messages
+    ASSERT_EQ(messenger.Transcript().size(), 1u);
+
+    // The system calls a window hung once it has not looked at its messages
+    // for five seconds.
+    Sleep(5600);
+    const ULONGLONG start = GetTickCount64();
+    std::string second = "{\\rtf1\\ansi during}";
+    link.TxtSendPal(second);
+    EXPECT_LT(GetTickCount64() - start, 1500u);
+    EXPECT_EQ(messenger.Transcript().size(), 1u);
+}
+
 TEST(DemoMessengerProcess, EndsWhenItsLastRoomCloses) {
     DemoMessenger messenger;
     ASSERT_TRUE(messenger.Start({"Only Room"}));
