@@ -23,4 +23,5 @@ set(APP_WIN_TESTS
   tests/win/main_tab_composer_test.cpp
   tests/win/main_tab_lists_test.cpp
   tests/win/main_tab_timer_test.cpp
-  tests/win/main_tab_messenger_test.cpp)
+  tests/win/main_tab_messenger_test.cpp
+  tests/win/main_tab_program_test.cpp)
