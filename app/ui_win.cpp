@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 int WindowsUi::MessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) {
-    return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+    return ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }
 
 bool WindowsUi::ChooseColor(HWND owner, COLORREF& color) {
@@ -15,7 +15,7 @@ bool WindowsUi::ChooseColor(HWND owner, COLORREF& color) {
     cc.rgbResult = color;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&cc)) return false;
+    if (!::ChooseColorA(&cc)) return false;
     color = cc.rgbResult;
     return true;
 }
