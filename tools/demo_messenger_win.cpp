@@ -364,8 +364,8 @@ void RoomWindow::PostInput() {
 
 void RoomWindow::ShowCount() {
     std::string text = posted_ == 1 ? "1 message posted" : std::to_string(posted_) + " messages posted";
-    if (!g_session.installedVersion.empty()) text += "   \xB7   installed as " + g_session.installedVersion;
-    if (!g_session.transcriptPath.empty()) text += "   \xB7   transcript on";
+    if (!g_session.installedVersion.empty()) text += " \xB7 installed as " + g_session.installedVersion;
+    if (!g_session.transcriptPath.empty()) text += " \xB7 transcript on";
     SetWindowTextA(count_, text.c_str());
 }
 
