@@ -5,10 +5,13 @@
 #include <chrono>
 #include <cmath>
 
+#include "app/modeless_win.h"
+
 namespace {
 
-// Runs every event already waiting. False when WM_QUIT was among them; it is
-// posted again so that the program's own loop still sees it and ends.
+// Runs every event already waiting, the way the program's own loop does
+// (keyboard navigation of its dialogs included). False when WM_QUIT was among
+// them; it is posted again so that the program's own loop still sees it and ends.
 bool RunPendingEvents() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -16,8 +19,7 @@ bool RunPendingEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchOne(msg);
     }
     return true;
 }

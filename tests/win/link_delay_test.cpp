@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <initializer_list>
+#include <string>
 #include <cmath>
 #include <limits>
 #include <vector>
 
+#include "app/modeless_win.h"
 #include "link/delay_win.h"
 #include "tests/win/win_test_support.h"
 
@@ -172,6 +175,54 @@ TEST_F(DelayTest, AQuitRequestEndsTheWaitAndIsPassedOn) {
     // The program's own loop still sees it and ends.
     EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);
     EXPECT_EQ(msg.wParam, 3u);
+}
+
+// A dialog with one edit box (ID 100), built in memory.
+std::vector<WORD> OneEditDialogTemplate() {
+    std::vector<WORD> t;
+    const auto dword = [&](DWORD v) {
+        t.push_back(LOWORD(v));
+        t.push_back(HIWORD(v));
+    };
+    const auto words = [&](std::initializer_list<int> values) {
+        for (int v : values) t.push_back(static_cast<WORD>(v));
+    };
+    dword(WS_POPUP | DS_SETFONT);
+    dword(0);
+    t.push_back(1);                                         // one control
+    words({0, 0, 100, 40});                                 // x, y, cx, cy
+    words({0, 0, 0});                                       // no menu, default class, no title
+    t.push_back(8);                                         // font size
+    for (char c : std::string("Tahoma")) t.push_back(static_cast<WORD>(c));
+    t.push_back(0);
+    if (t.size() % 2) t.push_back(0);                       // control on a DWORD boundary
+    dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL);
+    dword(0);
+    words({5, 5, 80, 12, 100});                             // x, y, cx, cy, ID
+    words({0xFFFF, 0x0081, 0, 0});                          // EDIT class, no text, no data
+    return t;
+}
+
+int g_dialogOk = 0;
+INT_PTR CALLBACK CountOk(HWND, UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDOK) ++g_dialogOk;
+    return msg == WM_INITDIALOG;
+}
+
+TEST_F(DelayTest, KeysReachTheProgramsDialogsAsInItsOwnLoop) {
+    const std::vector<WORD> dialogTemplate = OneEditDialogTemplate();
+    HWND dialog = CreateDialogIndirectA(GetModuleHandleA(nullptr),
+                                        reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
+                                        CountOk);
+    ASSERT_NE(dialog, nullptr);
+    RegisterDialogWindow(dialog);
+    g_dialogOk = 0;
+    // Enter in a dialog's edit box is the dialog's default button, pressed.
+    PostMessageA(GetDlgItem(dialog, 100), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(Delay(0.1f));
+    EXPECT_EQ(g_dialogOk, 1);
+    UnregisterDialogWindow(dialog);
+    DestroyWindow(dialog);
 }
 
 TEST_F(DelayTest, AThreeSecondWaitSleepsInsteadOfSpinning) {
