@@ -102,9 +102,14 @@ void RichTextBox::SetText(const std::string& text) {
     cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
     cf.yHeight = 200;
     lstrcpynA(cf.szFaceName, baseFont_.c_str(), LF_FACESIZE);
+    // Empty the box and give the insertion point the base format first: the
+    // text streamed in then takes it, and the control lays the text out once
+    // instead of again for a format applied to all of it afterwards.
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    StreamIn(text, SF_TEXT);
+    SETTEXTEX empty{ST_DEFAULT, CP_ACP};
+    SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&empty), reinterpret_cast<LPARAM>(""));
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    StreamIn(text, SF_TEXT);
     SendMessageA(hwnd_, EM_SETSEL, 0, 0);
 }
 

@@ -36,6 +36,23 @@ TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytes) {
     EXPECT_EQ(a_.Text(), "{\\rtf is not a document here}");
 }
 
+TEST_F(RichTextBoxTest, SettingTextDropsEveryFormerFormat) {
+    a_.SetText("old");
+    a_.Select(0, 3);
+    a_.SetSelBold(true);
+    a_.SetSelColor(RGB(255, 0, 0));
+    a_.SetSelFontSize(12);
+    a_.SetSelFontName("Courier New");
+    a_.SetText("new\r\ntext");
+    for (long at : {0L, 5L}) {
+        a_.Select(at, 1);
+        EXPECT_FALSE(a_.SelBold());
+        EXPECT_EQ(a_.SelColor(), RGB(0, 0, 0));
+        EXPECT_EQ(a_.SelFontSize(), 10);
+        EXPECT_EQ(a_.SelFontName(), "Arial");
+    }
+}
+
 TEST_F(RichTextBoxTest, PositionsCountALineBreakAsTwoCharacters) {
     a_.SetText("ab\r\ncd\r\nef");
     a_.Select(4, 2);
