@@ -20,8 +20,7 @@ wine vivarto.exe &
 VIVARTO_PID=$!
 if [ -n "${VIVARTO_VIRTUAL_DISPLAY:-}" ]; then
   sleep "${VIVARTO_SCREENSHOT_AFTER:-6}"
-  mkdir -p "$ROOT/docs/screenshots"
-  shot="$ROOT/docs/screenshots/run.png"
+  shot="$ROOT/$BUILD/run-screenshot.png"
   import -window root "$shot" && echo "No display here: Vivarto ran on a virtual display; screenshot written to $shot"
   wineserver -k
 else
