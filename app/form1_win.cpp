@@ -7,6 +7,7 @@
 #include "app/list_files_win.h"
 #include "app/main_tab_win.h"
 #include "app/modeless_win.h"
+#include "app/window_util_win.h"
 #include "designs/art_designs_tab_win.h"
 #include "designs/text_designs_tab_win.h"
 #include "link/messenger_link_win.h"
@@ -21,14 +22,6 @@ const int kBoxIds[6] = {IDC_RICHTEXTBOX1, IDC_RICHTEXTBOX2, IDC_RICHTEXTBOX3,
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-HFONT MakeFont(HWND hwnd, const char* face, double points, bool bold = false) {
-    HDC dc = GetDC(hwnd);
-    int height = -MulDiv(static_cast<int>(points * 100 + 0.5), GetDeviceCaps(dc, LOGPIXELSY), 7200);
-    ReleaseDC(hwnd, dc);
-    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
 
 }  // namespace
 
@@ -315,14 +308,7 @@ HWND Form1::Control(int id) const {
     return nullptr;
 }
 
-std::string Form1::ControlText(int id) const {
-    HWND c = Control(id);
-    int len = GetWindowTextLengthA(c);
-    std::string text(static_cast<std::size_t>(len) + 1, '\0');
-    int got = GetWindowTextA(c, text.data(), len + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
+std::string Form1::ControlText(int id) const { return WindowTextOf(Control(id)); }
 
 void Form1::SetControlText(int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); }
 

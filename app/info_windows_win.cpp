@@ -1,6 +1,7 @@
 #include "app/info_windows_win.h"
 
 #include "app/resource.h"
+#include "app/window_util_win.h"
 
 namespace {
 
@@ -12,14 +13,6 @@ struct InfoWindow {
     std::string address;   // Contact only
     HFONT font = nullptr;
 };
-
-HFONT BoldBlueFont(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
-    int height = -MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(hwnd, dc);
-    return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
-}
 
 // Label5_Click: the address goes into the label's tag and is read back from
 // there, then the shell opens it. Its result is not examined.
@@ -37,7 +30,7 @@ INT_PTR CALLBACK InfoProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dlg, DWLP_USER, lParam);
         w = reinterpret_cast<InfoWindow*>(lParam);
-        w->font = BoldBlueFont(dlg);
+        w->font = MakeFont(dlg, "MS Shell Dlg", 12, true);
         SendDlgItemMessageA(dlg, w->titleLabel, WM_SETFONT, reinterpret_cast<WPARAM>(w->font), TRUE);
         return TRUE;
     case WM_CTLCOLORSTATIC:

@@ -8,6 +8,7 @@ set(APP_WIN_SOURCES
   app/color_box_win.cpp
   app/list_files_win.cpp
   app/modeless_win.cpp
+  app/window_util_win.cpp
   app/form1_win.cpp
   app/info_windows_win.cpp
   app/main_tab_win.cpp

@@ -20,21 +20,11 @@
 #include <vector>
 
 #include "app/rich_text_box_win.h"
+#include "bench/bench_clock_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
 
 namespace {
-
-double NowMs() {
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // An ASCII drawing of `lines` lines of `width` characters, lines joined by CR LF.
 std::string Drawing(int lines, int width) {

@@ -16,22 +16,12 @@
 #include <vector>
 
 #include "app/rich_text_box_win.h"
+#include "bench/bench_clock_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "effects/fade_text.h"
 #include "effects/markup_char_by_char_win.h"
 
 namespace {
-
-double NowMs() {
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // A composer text of `n` characters: words, punctuation and a few accented
 // letters, as one line or with a line break about every hundred characters.

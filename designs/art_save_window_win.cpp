@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "app/window_util_win.h"
 #include "designs/art_designs_tab_win.h"
 
 void Form5::ShowModal(HWND owner, ArtDesignsTab& tab) {
@@ -41,10 +42,7 @@ INT_PTR Form5::HandleMessage(UINT msg, WPARAM wParam, LPARAM) {
 
 void Form5::Command1_Click() {
     HWND text1 = GetDlgItem(hwnd_, IDC_FORM5_TEXT1);
-    const int length = GetWindowTextLengthA(text1);
-    std::string name(static_cast<std::size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(text1, name.data(), length + 1);
-    name.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    const std::string name = WindowTextOf(text1);
     if (!tab_.SaveDesignAs(name, hwnd_)) return;  // the window stays open
     SetWindowTextA(text1, "");
     EndDialog(hwnd_, IDOK);

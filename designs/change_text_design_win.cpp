@@ -4,6 +4,7 @@
 
 #include "app/form1_win.h"
 #include "app/list_files_win.h"
+#include "app/window_util_win.h"
 
 namespace {
 
@@ -55,11 +56,7 @@ private:
     }
 
     void Form_Load() {
-        HDC dc = GetDC(hwnd_);
-        int height = -MulDiv(825, GetDeviceCaps(dc, LOGPIXELSY), 7200);
-        ReleaseDC(hwnd_, dc);
-        font_ = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+        font_ = MakeFont(hwnd_, "Tahoma", 8.25);
         SendDlgItemMessageA(hwnd_, IDC_FORM8_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         HWND list4 = form_.Control(IDC_LIST4);
         LRESULT index = SendMessageA(list4, LB_GETCURSEL, 0, 0);
@@ -73,10 +70,7 @@ private:
         HWND list4 = form_.Control(IDC_LIST4);
         LRESULT index = SendMessageA(list4, LB_GETCURSEL, 0, 0);
         if (index != LB_ERR) {
-            HWND text1 = GetDlgItem(hwnd_, IDC_FORM8_TEXT1);
-            int length = GetWindowTextLengthA(text1);
-            std::string line(static_cast<std::size_t>(length) + 1, '\0');
-            line.resize(static_cast<std::size_t>(GetWindowTextA(text1, line.data(), length + 1)));
+            const std::string line = WindowTextOf(GetDlgItem(hwnd_, IDC_FORM8_TEXT1));
             SendMessageA(list4, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
             SendMessageA(list4, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.c_str()));
             SendMessageA(list4, LB_SETCURSEL, static_cast<WPARAM>(index), 0);

@@ -5,25 +5,10 @@
 #include "app/form1_win.h"
 #include "app/list_files_win.h"
 #include "app/modeless_win.h"
+#include "app/window_util_win.h"
 #include "designs/decorations.h"
 
 namespace {
-
-HFONT MakeArial825(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
-    int height = -MulDiv(825, GetDeviceCaps(dc, LOGPIXELSY), 7200);
-    ReleaseDC(hwnd, dc);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
-}
-
-std::string WindowText(HWND hwnd) {
-    int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 }  // namespace
 
@@ -96,7 +81,7 @@ void Form2::OnDestroy() {
 }
 
 void Form2::Form_Load() {
-    font_ = MakeArial825(hwnd_);
+    font_ = MakeFont(hwnd_, "Arial", 8.25);
     HWND list = GetDlgItem(hwnd_, IDC_FORM2_LIST1);
     SendDlgItemMessageA(hwnd_, IDC_FORM2_LIST1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendDlgItemMessageA(hwnd_, IDC_FORM2_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -113,7 +98,7 @@ void Form2::List1_Click() {
     // Always at the end of the line, wherever the caret is; the caret then
     // waits after it for the next word.
     HWND line = GetDlgItem(hwnd_, IDC_FORM2_TEXT1);
-    const std::string text = WindowText(line) + ListBoxItem(list, static_cast<int>(index));
+    const std::string text = WindowTextOf(line) + ListBoxItem(list, static_cast<int>(index));
     SetWindowTextA(line, text.c_str());
     SendMessageA(line, EM_SETSEL, text.size(), text.size());
 }
@@ -123,7 +108,7 @@ void Form2::Command1_Click() {
     // edge of the list. The editor stays open with its line, for variations.
     HWND list4 = form_.Control(IDC_LIST4);
     std::string entry(1, ' ');
-    entry += WindowText(GetDlgItem(hwnd_, IDC_FORM2_TEXT1));
+    entry += WindowTextOf(GetDlgItem(hwnd_, IDC_FORM2_TEXT1));
     SendMessageA(list4, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     // A failed write is not reported; the entry stays in the list.
     SaveListFile(list4, form_.AppFile("saved.txt"));
