@@ -14,8 +14,4 @@ set(DESIGNS_NATIVE_TESTS
   tests/native/art_designs_core_test.cpp)
 set(DESIGNS_WIN_TESTS
   tests/win/text_designs_tab_test.cpp
-  tests/win/design_editor_test.cpp
-  tests/win/text_designs_send_test.cpp
-  tests/win/art_designs_library_test.cpp
-  tests/win/art_designs_format_test.cpp
-  tests/win/art_designs_send_test.cpp)
+  tests/win/art_designs_tab_test.cpp)
