@@ -22,7 +22,7 @@ BIN="$OUT/markup_rtf_fuzz"
 # Rebuild only when a source is newer than the binary.
 rebuild=0
 [ -x "$BIN" ] || rebuild=1
-for f in "${SOURCES[@]}" effects/*.h tests/native/rtf_scan.h; do
+for f in "${SOURCES[@]}" effects/*.h; do
   [ "$f" -nt "$BIN" ] && rebuild=1
 done
 if [ $rebuild -eq 1 ]; then
