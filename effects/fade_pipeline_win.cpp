@@ -3,11 +3,17 @@
 #include "app/color_box_win.h"
 #include "effects/fade_text.h"
 #include "effects/markup_to_rich_win.h"
+#include "effects/random_colors.h"
 
+namespace {
+
+// The generator behind "Random Color", one for the program's run.
 RandomColorSource& RandomColorGenerator() {
     static RandomColorSource source(255);
     return source;
 }
+
+}  // namespace
 
 std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const MainPickers& pickers) {
     // The colours are taken as given before the pickers change, so a repaint

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/rich_text_box_win.h"
-#include "effects/random_colors.h"
 
 // The Main tab's "Random Color" check box and the two colour pickers it repaints.
 struct MainPickers {
@@ -25,7 +24,3 @@ std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const Main
 // Text -> FadeText -> MarkupToRich of the markup, which replaces the box's
 // whole content. Afterwards the box's TextRTF is the faded message.
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers);
-
-// The generator behind "Random Color", one for the program's run. Tests reseed
-// it to get repeatable colours.
-RandomColorSource& RandomColorGenerator();
