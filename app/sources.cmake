@@ -21,8 +21,4 @@ set(APP_WIN_TESTS
   tests/win/rich_text_box_test.cpp
   tests/win/form1_test.cpp
   tests/win/vivarto_e2e_test.cpp
-  tests/win/main_tab_composer_test.cpp
-  tests/win/main_tab_lists_test.cpp
-  tests/win/main_tab_timer_test.cpp
-  tests/win/main_tab_messenger_test.cpp
-  tests/win/main_tab_program_test.cpp)
+  tests/win/main_tab_test.cpp)
