@@ -13,5 +13,4 @@ set(REGISTRY_NATIVE_TESTS
   tests/native/regedit4_test.cpp)
 set(REGISTRY_WIN_TESTS
   tests/win/registry_access_test.cpp
-  tests/win/registry_file_test.cpp
-  tests/win/registry_view_test.cpp)
+  tests/win/registry_file_test.cpp)

@@ -2,103 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
-struct RootCase {
-    const char* longName;
-    const char* abbreviation;
-    RegRoot root;
-};
-
-const RootCase kRoots[] = {
-    {"HKEY_CLASSES_ROOT", "HKCR", RegRoot::ClassesRoot},
-    {"HKEY_CURRENT_USER", "HKCU", RegRoot::CurrentUser},
-    {"HKEY_LOCAL_MACHINE", "HKLM", RegRoot::LocalMachine},
-    {"HKEY_USERS", "HKUS", RegRoot::Users},
-    {"HKEY_PERFORMANCE_DATA", "HKPD", RegRoot::PerformanceData},
-    {"HKEY_CURRENT_CONFIG", "HKCC", RegRoot::CurrentConfig},
-    {"HKEY_DYN_DATA", "HKDD", RegRoot::DynData},
-};
-
-TEST(RegistryPath, EveryRootLongAndShortAndInAnyCaseNamesTheSameKey) {
-    for (const RootCase& c : kRoots) {
-        const std::string tail = "\\Software\\X";
-        for (const std::string& head :
-             {std::string(c.longName), std::string(c.abbreviation), AsciiUpper(c.longName),
-              std::string("hk") + std::string(c.abbreviation).substr(2)}) {
-            const RegPath parsed = ParseRegPath(head + tail);
-            EXPECT_EQ(parsed.root, c.root) << head;
-            EXPECT_EQ(parsed.subkey, "Software\\X") << head;
-        }
-    }
-    const RegPath mixed = ParseRegPath("HKEY_current_user\\Software\\X");
-    EXPECT_EQ(mixed.root, RegRoot::CurrentUser);
-    EXPECT_EQ(mixed.subkey, "Software\\X");
-    const RegPath lower = ParseRegPath("hkey_local_machine\\Software\\X");
-    EXPECT_EQ(lower.root, RegRoot::LocalMachine);
-}
-
-TEST(RegistryPath, RootAloneOrWithOneBackslashIsTheRootKeyItself) {
-    for (const char* path : {"HKCU", "hkcu", "HKEY_CURRENT_USER", "HKCU\\", "HKEY_CURRENT_USER\\"}) {
-        const RegPath parsed = ParseRegPath(path);
-        EXPECT_EQ(parsed.root, RegRoot::CurrentUser) << path;
-        EXPECT_EQ(parsed.subkey, "") << path;
-    }
-}
-
-TEST(RegistryPath, SubkeyKeepsItsTrailingBackslashAndItsLetterCase) {
-    const RegPath parsed = ParseRegPath("HKCU\\Software\\Mixed Case\\");
-    EXPECT_EQ(parsed.subkey, "Software\\Mixed Case\\");
-    EXPECT_EQ(ParseRegPath("HKCU\\\\double").subkey, "\\double");
-}
-
-TEST(RegistryPath, LongRootNamesInsideTheSubkeyAreShortenedToo) {
-    EXPECT_EQ(ParseRegPath("HKLM\\Software\\HKEY_USERS").subkey, "Software\\HKUS");
-    EXPECT_EQ(ParseRegPath("HKCU\\a\\hkey_current_user\\b\\HKEY_DYN_DATA").subkey,
-              "a\\HKCU\\b\\HKDD");
-    // An abbreviation inside the subkey is left as it is.
-    EXPECT_EQ(ParseRegPath("HKCU\\hklm").subkey, "hklm");
-}
-
-TEST(RegistryPath, RootTextIsTheFirstFourCharactersWhateverFollowsThem) {
-    // "HKCUX" before the backslash still starts with "HKCU".
-    const RegPath longer = ParseRegPath("HKCUX\\Software");
-    EXPECT_EQ(longer.root, RegRoot::CurrentUser);
-    EXPECT_EQ(longer.subkey, "Software");
-    // The longer name ending in an S becomes "HKCUS", whose first four are "HKCU".
-    EXPECT_EQ(ParseRegPath("HKEY_CURRENT_USERS\\Software").root, RegRoot::CurrentUser);
-    // Three letters and the backslash make an unknown root text.
-    const RegPath shorter = ParseRegPath("HKC\\Software");
-    EXPECT_EQ(shorter.rootText, "HKC\\");
-    EXPECT_EQ(shorter.root, RegRoot::None);
-}
-
-TEST(RegistryPath, UnknownRootsNameNoKey) {
-    for (const char* path : {"XYZW\\Software", "HKCUX", "", "\\Software", "HKEY\\Software",
-                             "HKEY_CURRENT_USE\\Software"}) {
-        EXPECT_EQ(ParseRegPath(path).root, RegRoot::None) << path;
-    }
-    EXPECT_EQ(ParseRegPath("XYZW\\Software").subkey, "Software");
+TEST(RegistryPath, RootAndSubkeyOfEachPathForm) {
+    using R = RegRoot;
+    const struct { const char* path; RegRoot root; const char* subkey; } cases[] = {
+        {"HKEY_CURRENT_USER\\Software\\X", R::CurrentUser, "Software\\X"},
+        {"hkcu\\Software\\X", R::CurrentUser, "Software\\X"}, {"HKEY_current_user\\X", R::CurrentUser, "X"},
+        {"HKEY_CLASSES_ROOT\\a", R::ClassesRoot, "a"}, {"hkey_local_machine\\a", R::LocalMachine, "a"},
+        {"HKEY_USERS\\a", R::Users, "a"}, {"HKEY_PERFORMANCE_DATA\\a", R::PerformanceData, "a"},
+        {"HKEY_CURRENT_CONFIG\\a", R::CurrentConfig, "a"}, {"HKEY_DYN_DATA\\a", R::DynData, "a"},
+        {"HKLM\\a", R::LocalMachine, "a"}, {"hkcr\\a", R::ClassesRoot, "a"},
+        // The root alone is the root key itself; a trailing "\" stays in the subkey.
+        {"HKCU", R::CurrentUser, ""}, {"HKEY_CURRENT_USER\\", R::CurrentUser, ""}, {"HKCU\\a b\\", R::CurrentUser, "a b\\"},
+        // Long names inside the subkey are shortened too, abbreviations kept.
+        {"HKLM\\Software\\HKEY_USERS", R::LocalMachine, "Software\\HKUS"},
+        {"HKCU\\a\\hkey_current_user\\b\\HKEY_DYN_DATA", R::CurrentUser, "a\\HKCU\\b\\HKDD"},
+        {"HKCU\\hklm", R::CurrentUser, "hklm"},
+        // The root text is the first four characters whatever follows them.
+        {"HKCUX\\Software", R::CurrentUser, "Software"}, {"HKC\\Software", R::None, "Software"},
+        {"XYZW\\Software", R::None, "Software"}, {"HKCUX", R::None, ""}, {"", R::None, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(std::pair(ParseRegPath(c.path).root, ParseRegPath(c.path).subkey), std::pair(c.root, std::string(c.subkey)))
+            << c.path;
 }
 
 TEST(RegistryPath, LengtheningWritesEveryAbbreviationLongInAnyCase) {
-    EXPECT_EQ(LengthenRootNames("HKCU\\Software\\X"), "HKEY_CURRENT_USER\\Software\\X");
-    EXPECT_EQ(LengthenRootNames("hklm\\Software\\hkcc"), "HKEY_LOCAL_MACHINE\\Software\\HKEY_CURRENT_CONFIG");
-    for (const RootCase& c : kRoots) {
-        EXPECT_EQ(LengthenRootNames(c.abbreviation), c.longName);
-        // A name already long stays as written.
-        EXPECT_EQ(LengthenRootNames(std::string(c.longName) + "\\a"), std::string(c.longName) + "\\a");
-        // Long and short forms parse to the same key.
-        EXPECT_EQ(ParseRegPath(LengthenRootNames(std::string(c.abbreviation) + "\\k")).root, c.root);
-    }
-}
-
-TEST(RegistryPath, ReplacingIgnoresCaseAndNeverRescansInsertedText) {
-    EXPECT_EQ(ReplaceIgnoringCase("aXbxc", "x", "xx"), "axxbxxc");
-    EXPECT_EQ(ReplaceIgnoringCase("abc", "", "z"), "abc");
-    EXPECT_EQ(ReplaceIgnoringCase("HkCuHKCU", "hkcu", "1"), "11");
+    EXPECT_EQ(LengthenRootNames("hkcu\\x\\HKLM\\hkcr\\HKUS\\HKPD\\hkdd\\HKCC\\HKEY_USERS"),
+              "HKEY_CURRENT_USER\\x\\HKEY_LOCAL_MACHINE\\HKEY_CLASSES_ROOT\\HKEY_USERS\\HKEY_PERFORMANCE_DATA\\"
+              "HKEY_DYN_DATA\\HKEY_CURRENT_CONFIG\\HKEY_USERS");
 }
 
 }  // namespace
