@@ -8,7 +8,6 @@ set(LINK_WIN_SOURCES
   link/delay_win.cpp
   link/messenger_link_win.cpp)
 set(LINK_NATIVE_TESTS
-  tests/native/link_pal_version_test.cpp
   tests/native/link_window_text_test.cpp
   tests/native/demo_messenger_formats_test.cpp)
 set(LINK_WIN_TESTS
