@@ -82,6 +82,10 @@ int main(int argc, char** argv) {
     HWND hwnd = form.Create(true);
     SetWindowPos(hwnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
     const char* tabs[3] = {"tab-main", "tab-text-designs", "tab-art-designs"};
+    // Something to look at: a message in the composer and the first art design open.
+    form.Box(1).SetText("Hi sn%, welcome to the room!");
+    SendMessageA(form.Control(IDC_LIST5), LB_SETSEL, TRUE, 0);
+    form.OnCommand(IDC_LIST5, LBN_SELCHANGE, form.Control(IDC_LIST5));
     for (int i = 0; i < 3; ++i) {
         form.ShowTab(i);
         Pump();
