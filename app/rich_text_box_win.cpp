@@ -33,6 +33,22 @@ DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* 
 
 bool IsRtf(const std::string& s) { return s.rfind("{\\rtf", 0) == 0; }
 
+// The box's characters as 8-bit text: with CR LF line breaks as Text() shows
+// them, or as the control holds them (a break is the single character CR),
+// which maps its positions to ours.
+std::string ReadText(HWND hwnd, bool crlf) {
+    GETTEXTLENGTHEX len{static_cast<DWORD>((crlf ? GTL_USECRLF : 0) | GTL_PRECISE | GTL_NUMBYTES), CP_ACP};
+    LRESULT bytes = SendMessageA(hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+    if (bytes <= 0) return {};
+    std::vector<char> buf(static_cast<std::size_t>(bytes) + 2);
+    GETTEXTEX get{};
+    get.cb = static_cast<DWORD>(buf.size());
+    get.flags = crlf ? GT_USECRLF : GT_DEFAULT;
+    get.codepage = CP_ACP;
+    LRESULT n = SendMessageA(hwnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buf.data()));
+    return n > 0 ? std::string(buf.data(), static_cast<std::size_t>(n)) : std::string();
+}
+
 }  // namespace
 
 void RichTextBox::LoadLibraryOnce() {
@@ -65,21 +81,7 @@ void RichTextBox::Attach(HWND hwnd) {
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
-std::string RichTextBox::Text() const {
-    if (!hwnd_) return {};
-    GETTEXTLENGTHEX len{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    LRESULT bytes = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
-    if (bytes <= 0) return {};
-    std::vector<char> buf(static_cast<std::size_t>(bytes) + 2);
-    GETTEXTEX get{};
-    get.cb = static_cast<DWORD>(buf.size());
-    get.flags = GT_USECRLF;
-    get.codepage = CP_ACP;
-    LRESULT n = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
-                             reinterpret_cast<LPARAM>(buf.data()));
-    if (n <= 0) return {};
-    return std::string(buf.data(), static_cast<std::size_t>(n));
-}
+std::string RichTextBox::Text() const { return hwnd_ ? ReadText(hwnd_, true) : std::string(); }
 
 void RichTextBox::StreamIn(const std::string& data, DWORD flags) {
     InStream in{&data, 0};
@@ -135,24 +137,10 @@ void RichTextBox::SetSelRTF(const std::string& rtf) {
         SetSelText(rtf);
 }
 
-// The control's own text (a break is the single character CR), used to map
-// between its positions and the CR LF positions of Text().
-static std::string RawText(HWND hwnd) {
-    GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    LRESULT bytes = SendMessageA(hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
-    if (bytes <= 0) return {};
-    std::vector<char> buf(static_cast<std::size_t>(bytes) + 2);
-    GETTEXTEX get{};
-    get.cb = static_cast<DWORD>(buf.size());
-    get.flags = GT_DEFAULT;
-    get.codepage = CP_ACP;
-    LRESULT n = SendMessageA(hwnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buf.data()));
-    return n > 0 ? std::string(buf.data(), static_cast<std::size_t>(n)) : std::string();
-}
 
 long RichTextBox::ToControl(long textPos) const {
     if (textPos <= 0) return 0;
-    std::string raw = RawText(hwnd_);
+    std::string raw = ReadText(hwnd_, false);
     long t = 0;
     long c = 0;
     for (; c < static_cast<long>(raw.size()) && t < textPos; ++c) t += raw[static_cast<std::size_t>(c)] == '\r' ? 2 : 1;
@@ -162,7 +150,7 @@ long RichTextBox::ToControl(long textPos) const {
 
 long RichTextBox::FromControl(long controlPos) const {
     if (controlPos <= 0) return 0;
-    std::string raw = RawText(hwnd_);
+    std::string raw = ReadText(hwnd_, false);
     long t = 0;
     for (long c = 0; c < controlPos && c < static_cast<long>(raw.size()); ++c)
         t += raw[static_cast<std::size_t>(c)] == '\r' ? 2 : 1;
