@@ -87,12 +87,18 @@ TEST(Form1StartUp, ALongListLoadsWhole) {
     EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)), many);
 }
 
-TEST(Form1StartUp, StartValuesAndCaption) {
+BOOL CALLBACK CollectIds(HWND child, LPARAM param) {
+    auto* ids = reinterpret_cast<std::multiset<int>*>(param);
+    ids->insert(GetDlgCtrlID(child));
+    return TRUE;
+}
+
+TEST(Form1Layout, StartValuesHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     TempFolder dir;
     for (const char* f : kFiles) dir.Write(f, "");
     RecorderUi ui;
     Form1 form(ui, dir.Path());
-    HWND hwnd = form.Create(false);
+    HWND hwnd = form.Create(true);
     ASSERT_TRUE(hwnd);
     char caption[64];
     GetWindowTextA(hwnd, caption, sizeof caption);
@@ -105,21 +111,6 @@ TEST(Form1StartUp, StartValuesAndCaption) {
     for (int blue : {IDC_PICCOLORB, IDC_PICTURE8}) EXPECT_EQ(form.BoxColor(blue), RGB(0, 0, 255));
     EXPECT_EQ(form.ControlText(IDC_TEXT2) + form.ControlText(IDC_TEXT5) + form.Label3Caption(), "11No Nick");
     EXPECT_FALSE(form.Timer1Enabled());
-}
-
-BOOL CALLBACK CollectIds(HWND child, LPARAM param) {
-    auto* ids = reinterpret_cast<std::multiset<int>*>(param);
-    ids->insert(GetDlgCtrlID(child));
-    return TRUE;
-}
-
-TEST(Form1Layout, HiddenWorkBoxesOffscreenButtonAndUniqueIds) {
-    TempFolder dir;
-    for (const char* f : kFiles) dir.Write(f, "");
-    RecorderUi ui;
-    Form1 form(ui, dir.Path());
-    HWND hwnd = form.Create(true);
-    ASSERT_TRUE(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
     HWND command15 = form.Control(IDC_COMMAND15);
@@ -192,7 +183,7 @@ std::vector<std::string> RunModal(void (*show)(HWND, Ui&), Ui& ui, int linkClick
     return script.texts;
 }
 
-TEST(InformationWindows, TextsWordForWordAndBuiltAnewEachTime) {
+TEST(InformationWindows, TextsWordForWordBuiltAnewAndTheContactLink) {
     RecorderUi ui;
     auto about = [](HWND o, Ui&) { ShowAbout(o); };
     auto first = RunModal(about, ui);
@@ -213,10 +204,7 @@ TEST(InformationWindows, TextsWordForWordAndBuiltAnewEachTime) {
                         "Well peeps this program has a lot of stuff, so it would be better if go to my site for "
                         "better help :)",
                         "OK"}));
-}
-
-TEST(InformationWindows, ContactLinkOpensTheUserGuideEachClick) {
-    RecorderUi ui;
+    // The Contact link opens the user guide, once per click.
     auto texts = RunModal([](HWND o, Ui& u) { ShowContact(o, u, "C:\\Vivarto"); }, ui, 2);
     ASSERT_GE(texts.size(), 5u);
     EXPECT_EQ(texts[0], "Contact");
