@@ -13,5 +13,4 @@ set(DESIGNS_NATIVE_TESTS
   tests/native/decorations_test.cpp
   tests/native/art_designs_core_test.cpp)
 set(DESIGNS_WIN_TESTS
-  tests/win/text_designs_tab_test.cpp
-  tests/win/art_designs_tab_test.cpp)
+  tests/win/designs_tabs_test.cpp)

@@ -1,0 +1,358 @@
+// The Text Designs and Art Designs tabs in a real main window over a scratch application
+// folder: the lists and their files, the editor and modal windows, fades, sending to a room.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+
+#include "app/form1_win.h"
+#include "app/line_list.h"
+#include "app/list_files_win.h"
+#include "designs/art_fade.h"
+#include "designs/art_fade_win.h"
+#include "designs/decorations.h"
+#include "designs/text_designs_tab_win.h"
+#include "link/messenger_link_win.h"
+#include "tests/win/demo_messenger_driver.h"
+#include "tests/win/win_test_support.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 128, 0), kBlue = RGB(0, 0, 255);
+const auto Text = DemoMessenger::WindowText;
+
+std::string Decoration(int number) { return std::string(kDecorations[static_cast<std::size_t>(number - 1)]); }
+
+// One character of a box as the user sees it; a line break is one character.
+struct Look {
+    char ch; COLORREF color; bool bold; double size;
+    bool operator==(const Look&) const = default;
+};
+std::vector<Look> Looks(RichTextBox& box) {
+    const std::string text = box.Text();
+    std::vector<Look> looks;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') continue;
+        box.Select(static_cast<long>(i), 1);
+        looks.push_back({text[i], box.SelColor(), box.SelBold(), box.SelFontSize()});
+    }
+    return looks;
+}
+
+// A modal window is driven from a timer tick inside its own loop, as a user's clicks
+// would: each text typed into `field`, then `button` clicked; one left open is cancelled.
+struct ModalScript { const char* title; int field; Lines typed; int button; } g_script;
+std::string g_found;       // the text the window opened with
+std::vector<bool> g_open;  // whether it was still open after each click
+void CALLBACK ActOnModal(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND window = FindWindowA("#32770", g_script.title);
+    if (!window || !IsWindowVisible(window)) return;
+    KillTimer(nullptr, id);
+    g_found = Text(GetDlgItem(window, g_script.field));
+    for (const std::string& text : g_script.typed) {
+        SetDlgItemTextA(window, g_script.field, text.c_str());
+        SendMessageA(GetDlgItem(window, g_script.button), BM_CLICK, 0, 0);
+        g_open.push_back(IsWindowVisible(window) != FALSE);
+    }
+    if (IsWindowVisible(window)) EndDialog(window, IDCANCEL);
+}
+
+class DesignTabs : public ::testing::Test {
+protected:
+    // `designs` go into saved.txt, `dlist` into dlist.txt; no Designs folder yet.
+    void Start(int tab, const Lines& designs, const std::string& dlist = "") {
+        for (const char* name : {"dl.txt", "nicks.txt"}) dir_.Write(name, "");
+        dir_.Write("saved.txt", FormatLineList(designs));
+        dir_.Write("dlist.txt", dlist);
+        form_ = std::make_unique<Form1>(ui_, dir_.Path());
+        ASSERT_NE(form_->Create(true), nullptr);
+        form_->ShowTab(tab);
+    }
+    void Click(int id) { SendMessageA(form_->Control(id), BM_CLICK, 0, 0); }
+    // Clicks `opener`, which shows a modal window, and runs `script` on it; empty when none opened.
+    std::vector<bool> Modal(int opener, ModalScript script) {
+        g_script = std::move(script);
+        g_open.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, ActOnModal);
+        Click(opener);
+        KillTimer(nullptr, timer);
+        return g_open;
+    }
+    std::string Shown(std::size_t k) {
+        const RecordedMessage& m = ui_.messages.at(k);
+        return m.title + ": " + m.text + " (" + std::to_string(m.flags) + ")";
+    }
+
+    HWND List4() { return form_->Control(IDC_LIST4); }
+    Lines Designs() { return ListBoxItems(List4()); }
+    void Choose(int index) {
+        SendMessageA(List4(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        form_->OnCommand(IDC_LIST4, LBN_SELCHANGE, List4());
+    }
+
+    RichTextBox& Art() { return form_->Box(5); }
+    HWND List5() { return form_->Control(IDC_LIST5); }
+    // Highlights exactly `rows`, the caret on the last, and tells the tab.
+    void ClickRows(std::initializer_list<int> rows) {
+        SendMessageA(List5(), LB_SETSEL, FALSE, -1);
+        for (int row : rows) SendMessageA(List5(), LB_SETSEL, TRUE, row);
+        SendMessageA(List5(), LB_SETCARETINDEX, *(rows.end() - 1), FALSE);
+        form_->OnCommand(IDC_LIST5, LBN_SELCHANGE, List5());
+    }
+    std::vector<bool> SaveAs(const Lines& names) {  // "Save As New", each name typed and saved
+        return Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, names, IDC_FORM5_COMMAND1});
+    }
+    // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points.
+    void DrawThreeLines() {
+        Art().SetTextRTF("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
+                         "\\fs20\\cf1\\b Red\\par\\cf2\\b0 Green\\par\\cf3\\b Blue!}");
+    }
+
+    RecorderUi ui_;
+    TempFolder dir_;
+    std::unique_ptr<Form1> form_;
+};
+
+TEST_F(DesignTabs, TextListButtonsKeepSavedTxtAndTheSizeAndColourBoxes) {
+    const std::string line = Decoration(18) + "a, \"quoted\" " + Decoration(93);
+    Start(1, {"Hi sn%!", "two"});
+    form_->SetControlText(IDC_LABEL3, "Bob");
+    Choose(0);
+    EXPECT_EQ(form_->Box(1).Text(), "Hi sn%!");  // Auto Send "No": copied as it is
+    SetFocus(List4());
+    SendMessageA(List4(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(form_->Box(1).Text(), "two");
+
+    form_->SetControlText(IDC_TEXT4, line);
+    Click(IDC_COMMAND17);  // Save To List
+    Click(IDC_COMMAND4);   // Clear
+    EXPECT_EQ(form_->ControlText(IDC_TEXT4), "");
+    Choose(0);
+    Click(IDC_COMMAND19);  // Delete: the list only
+    EXPECT_EQ(dir_.Read("saved.txt"), "Hi sn%!\r\ntwo\r\n" + line + "\r\n");
+    SendMessageA(List4(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
+    Click(IDC_COMMAND18);  // Save: the list as the file reads back
+    EXPECT_EQ(dir_.Read("saved.txt"), "two\r\n" + line + "\r\nb\r\nc\r\n");
+    EXPECT_EQ(Designs(), (Lines{"two", line, "b", "c"}));
+    DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
+    ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
+    Click(IDC_COMMAND18);
+    EXPECT_EQ(Shown(0), "Saved: One of the files [saved.txt]does not exist! (16)");
+    EXPECT_TRUE(Designs().empty());
+
+    for (auto [click, expected] : {std::pair{IDC_CHECK4, "x--"}, {IDC_CHECK1, "-x-"}, {IDC_CHECK2, "--x"},
+                                   {IDC_CHECK2, "---"}, {IDC_CHECK1, "-x-"}, {IDC_CHECK3, "-x-"}}) {
+        Click(click);
+        std::string sizes;  // small, medium, large
+        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += form_->IsChecked(id) ? 'x' : '-';
+        EXPECT_EQ(sizes, expected) << click;
+    }
+    ui_.colorAnswers = {kGreen};
+    for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10}) {  // the second and third cancelled
+        form_->OnCommand(box, BN_CLICKED, form_->Control(box));
+        EXPECT_EQ(form_->BoxColor(box), kGreen) << "the colour last accepted";
+    }
+}
+
+TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
+    const Lines designs{"a", Decoration(94) + " x", "c"};
+    Start(1, designs);
+    auto edit = [&](int button) {  // "Edit", then "changed" typed and `button` clicked
+        return Modal(IDC_COMMAND16, {"Change Text Design", IDC_FORM8_TEXT1, {"changed"}, button});
+    };
+    EXPECT_EQ(edit(IDC_FORM8_COMMAND1), (std::vector<bool>{})) << "nothing selected: no window";
+    SendMessageA(List4(), LB_SETCURSEL, 1, 0);
+    EXPECT_EQ(edit(IDC_FORM8_COMMAND2), (std::vector<bool>{false}));  // Cancel
+    EXPECT_EQ(g_found, designs[1]);
+    EXPECT_EQ(Designs(), designs);
+    EXPECT_EQ(edit(IDC_FORM8_COMMAND1), (std::vector<bool>{false}));  // Change
+    EXPECT_EQ(Designs(), (Lines{"a", "changed", "c"}));
+    EXPECT_EQ(dir_.Read("saved.txt"), FormatLineList(designs)) << "until the next save";
+
+    Click(IDC_OPENEDITOR);
+    HWND editor = form_->TextDesigns().DesignEditorWindow(), line = GetDlgItem(editor, IDC_FORM2_TEXT1);
+    HWND decorations = GetDlgItem(editor, IDC_FORM2_LIST1);
+    EXPECT_EQ(ListBoxItems(decorations), Lines(kDecorations.begin(), kDecorations.end()));
+    SetWindowTextA(line, (Decoration(18) + "Thanks ").c_str());
+    SendMessageA(line, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
+    SendMessageA(decorations, LB_SETCURSEL, 18, 0);
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_FORM2_LIST1, LBN_SELCHANGE), 0);
+    const std::string made = Decoration(18) + "Thanks " + Decoration(19);
+    SendMessageA(GetDlgItem(editor, IDC_FORM2_COMMAND1), BM_CLICK, 0, 0);
+    EXPECT_EQ(dir_.Read("saved.txt"), "a\r\nchanged\r\nc\r\n " + made + "\r\n");
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);
+    EXPECT_EQ(Shown(0), "Help: You can make your own design be creative :) (32)");
+
+    SetForegroundWindow(form_->Hwnd());
+    Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
+    PumpMessages();
+    EXPECT_EQ(GetForegroundWindow(), editor);
+    EXPECT_EQ(Text(line), made);
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+    Click(IDC_OPENEDITOR);
+    editor = form_->TextDesigns().DesignEditorWindow();
+    EXPECT_EQ(SendMessageA(GetDlgItem(editor, IDC_FORM2_LIST1), LB_GETCOUNT, 0, 0), 117);  // not 234
+    EXPECT_EQ(Text(GetDlgItem(editor, IDC_FORM2_TEXT1)), "");
+}
+
+TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
+    Start(2, {}, "one\r\ntwo\r\nghost\r\n");
+    DrawThreeLines();
+    const std::vector<Look> drawn = Looks(Art());
+    EXPECT_EQ(SaveAs({"a/b", "con", "x:y", "heart"}), (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(Shown(0), "Save: The name \"a/b\" cannot be used as a file name. Please choose another name. (64)");
+    EXPECT_EQ(ListBoxItems(List5()), (Lines{"one", "two", "ghost", "heart"}));
+    EXPECT_EQ(dir_.Read("dlist.txt"), "one\r\ntwo\r\nghost\r\nheart\r\n");
+    Click(IDC_COMMAND22);  // Clear
+    EXPECT_EQ(Art().Text(), "");
+    ClickRows({3});
+    EXPECT_EQ(Looks(Art()), drawn) << "from Designs\\heart.rtf in the folder the save made";
+
+    const std::string heart = dir_.Read("Designs\\heart.rtf");
+    Art().SetText("changed");
+    ui_.nextAnswer = IDNO;
+    Click(IDC_COMMAND20);  // Save Changes
+    EXPECT_EQ(Shown(3), "Save Changes: Are you sure you want to save the changes? (36)");
+    EXPECT_EQ(dir_.Read("Designs\\heart.rtf"), heart);
+    ui_.nextAnswer = IDYES;
+    Click(IDC_COMMAND20);
+    SendMessageA(List5(), LB_SETSEL, FALSE, -1);  // nothing highlighted: the question, then nothing
+    Click(IDC_COMMAND20);
+    EXPECT_FALSE(dir_.Exists("Designs\\one.rtf"));
+    ClickRows({2});
+    EXPECT_EQ(Shown(6), "Art Designs: The design file [Designs\\ghost.rtf] could not be opened. (16)");
+    EXPECT_EQ(Art().Text(), "");
+    ClickRows({0, 3});
+    EXPECT_EQ(Art().Text(), "changed");
+    Click(IDC_COMMAND21);  // Delete From List: no question, the files stay
+    EXPECT_EQ(dir_.Read("dlist.txt"), "two\r\nghost\r\n");
+    EXPECT_TRUE(dir_.Exists("Designs\\heart.rtf"));
+    EXPECT_EQ(ui_.messages.size(), 7u);
+
+    DeleteFileA(dir_.File("dlist.txt").c_str());  // a folder instead: it cannot be written
+    CreateDirectoryA(dir_.File("dlist.txt").c_str(), nullptr);
+    EXPECT_EQ(SaveAs({"lost"}), (std::vector<bool>{true}));
+    EXPECT_EQ(Shown(7), "Saved: One of the files [dlist.txt]does not exist! (16)");
+    EXPECT_EQ(SendMessageA(List5(), LB_GETCOUNT, 0, 0), 0);
+}
+
+TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
+    Start(2, {});
+    Art().SetText("Hello art");
+    ui_.colorAnswers = {kGreen};  // accepted once, then cancelled: the colour last accepted
+    for (auto [start, length, button] : {std::tuple{0L, 5L, IDC_COMMAND26}, {0L, 5L, IDC_COMMAND27},
+                                         {6L, 3L, IDC_COMMAND29}, {0L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND30},
+                                         {8L, 1L, IDC_COMMAND30}}) {
+        Art().Select(start, length);
+        Click(button);
+    }
+    form_->OnCommand(IDC_PICTURE13, BN_CLICKED, form_->Control(IDC_PICTURE13));
+    EXPECT_EQ(form_->BoxColor(IDC_PICTURE13), kGreen);
+    const std::vector<Look> looks = Looks(Art());
+    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[5], looks[8]}),
+              (std::vector<Look>{{'H', kGreen, true, 10}, {'e', 0, true, 8}, {' ', 0, false, 10},
+                                 {'t', kGreen, false, 12}}));
+
+    for (auto [from, to] : {std::pair{kRed, kBlue}, {RGB(40, 40, 40), RGB(40, 40, 40)}}) {
+        DrawThreeLines();
+        Art().Select(17, 0);
+        Art().SetSelText("\r\n" + std::string(60, '~'));  // 79 characters: runs of 6
+        Art().Select(5, 5);
+        Art().SetSelFontSize(12);
+        form_->Box(4).SetTextRTF(Art().TextRTF());
+        form_->SetBoxColor(IDC_PICTURE13, from);
+        form_->SetBoxColor(IDC_PICTURE14, to);
+        Click(IDC_COMMAND24);
+        ApplyArtFadePerCharacter(form_->Box(4), static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
+        const std::vector<Look> faded = Looks(Art());
+        EXPECT_EQ(faded, Looks(form_->Box(4)));
+        const auto schedule = ArtFadeColors(static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), 79);
+        EXPECT_EQ(faded[9].color, schedule[10]) << "each break counts two";
+        EXPECT_EQ(faded[4], (Look{'G', schedule[5], false, 12})) << "bold and sizes stay";
+    }
+}
+
+// An art design goes out line by line with its pause and the nick in place of "sn%", text
+// designs with Auto Send; an art send ends when the window is closed during a pause.
+HWND g_closing = nullptr;
+TEST_F(DesignTabs, SendingToARoom) {
+    DemoMessenger messenger;
+    ASSERT_TRUE(messenger.Start({"Art Gallery", "Chatter"}));
+    const Lines designs{"Hi sn%!", "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
+    Start(2, designs);
+    DrawThreeLines();
+    Art().Select(3, 0);
+    Art().SetSelText(" sn%");
+    form_->SetControlText(IDC_LABEL3, "Bob");
+    Click(IDC_COMMAND25);
+    EXPECT_EQ(Shown(0), "Not Connected: Please Connect to the room first. (64)");
+    form_->Link().SetPal10Classes();
+    form_->Link().FillRoomList();
+    form_->SetControlText(IDC_COMBO1, "Art Gallery");
+    form_->SetControlText(IDC_TEXT5, "1,5");
+    Click(IDC_COMMAND25);
+    EXPECT_EQ(Shown(1), "Send To Room: The pause in Timer: must be a number of seconds, for example 1 or 0.5. (64)");
+    form_->SetControlText(IDC_TEXT5, "0.5");
+    const ULONGLONG start = GetTickCount64();
+    Click(IDC_COMMAND25);
+    EXPECT_GE(GetTickCount64() - start, 1500u) << "three pauses, the last included";
+    EXPECT_EQ(form_->Box(1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
+    EXPECT_EQ(Art().Text(), "Red sn%\r\nGreen\r\nBlue!");
+
+    Click(IDC_OPTION8);  // Auto Send "Yes"
+    form_->SetBoxColor(IDC_PICTURE7, kGreen);
+    form_->SetBoxColor(IDC_PICTURE10, RGB(1, 2, 3));  // shown, never applied
+    Click(IDC_CHECK3);  // Bold
+    Click(IDC_CHECK2);  // 12 points
+    Choose(0);
+    EXPECT_EQ(form_->Box(1).SelStart(), 7) << "the caret waits at the end";
+    Click(IDC_CHECK3);
+    Click(IDC_CHECK4);  // 8 points
+    form_->SetControlText(IDC_LABEL3, "No Nick");
+    Choose(0);
+    HWND input = messenger.InputBox("Art Gallery");
+    SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
+    Choose(1);
+    EXPECT_EQ(Text(input), "draft") << "an empty design sends nothing";
+    Choose(2);
+    Choose(3);
+
+    const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(7);
+    ASSERT_EQ(posted.size(), 7u);
+    const std::tuple<std::string, COLORREF, bool> art[] = {
+        {"Red Bob", kRed, true}, {"Green", kGreen, false}, {"Blue!", kBlue, true}};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto& [line, color, bold] = art[k];
+        EXPECT_EQ(posted[k].room, "Art Gallery");
+        form_->Box(4).SetTextRTF(posted[k].rtf);
+        const std::vector<Look> looks = Looks(form_->Box(4));
+        for (std::size_t i = 0; i < line.size(); ++i) EXPECT_EQ(looks.at(i), (Look{line[i], color, bold, 10})) << line;
+    }
+    for (std::size_t k = 3; k < 5; ++k) {
+        EXPECT_EQ(posted[k].text, k == 3 ? "Hi Bob!" : "Hi sn%!");
+        form_->Box(4).SetTextRTF(posted[k].rtf);
+        const std::vector<Look> looks = Looks(form_->Box(4));
+        for (const Look& look : looks)
+            EXPECT_EQ(std::pair(look.bold, look.size), std::pair(k == 3, k == 3 ? 12.0 : 8.0)) << look.ch;
+        EXPECT_EQ(looks.at(6).color, kBlue) << "faded to exactly colour B";
+        EXPECT_GT(GetGValue(looks[0].color), GetBValue(looks[0].color)) << "from colour A";
+    }
+    for (std::size_t k : {5, 6}) EXPECT_EQ(posted[k].text, designs[k - 3]) << "AD, 95 and F7 arrive as they are";
+
+    g_closing = form_->Hwnd();
+    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostMessageA(g_closing, WM_CLOSE, 0, 0);
+    });
+    Click(IDC_COMMAND25);
+    EXPECT_TRUE(form_->Closed());
+    Sleep(300);
+    EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line only, then the close ended the send";
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "left for the program's loop";
+}
+
+}  // namespace
