@@ -91,6 +91,15 @@ int main(int argc, char** argv) {
         Pump();
         Capture(hwnd, tabs[i]);
     }
+    // The design editor is modeless: open it from its button and picture it.
+    form.OnCommand(IDC_OPENEDITOR, BN_CLICKED, form.Control(IDC_OPENEDITOR));
+    Pump();
+    if (HWND editor = FindWindowA(nullptr, "Editor")) {
+        SetWindowPos(editor, HWND_TOP, 60, 60, 0, 0, SWP_NOSIZE);
+        Pump();
+        Capture(editor, "design-editor");
+        DestroyWindow(editor);
+    }
     form.ShowTab(0);
     Pump();
     struct Modal {
