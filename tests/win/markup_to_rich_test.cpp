@@ -12,19 +12,13 @@
 #include "effects/markup_char_by_char_win.h"
 #include "effects/markup_to_rich_win.h"
 #include "tests/win/rich_format_probe.h"
+#include "tests/win/win_test_support.h"
 
-class MarkupToRichTest : public ::testing::Test {
+// fast_ is rendered in one step, slow_ one character at a time.
+class MarkupToRichTest : public TwoBoxes {
 protected:
-    void SetUp() override {
-        parent_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-        fast_.Attach(RichTextBox::Create(parent_, 1, ES_MULTILINE | WS_VISIBLE, 0, 0, 600, 150));
-        slow_.Attach(RichTextBox::Create(parent_, 2, ES_MULTILINE | WS_VISIBLE, 0, 160, 600, 150));
-    }
-    void TearDown() override { DestroyWindow(parent_); }
-
-    HWND parent_ = nullptr;
-    RichTextBox fast_, slow_;
+    RichTextBox& fast_ = a_;
+    RichTextBox& slow_ = b_;
 };
 
 // What the box should show for `markup`: the reader's characters, a line break

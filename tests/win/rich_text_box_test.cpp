@@ -8,19 +8,7 @@
 
 namespace {
 
-class RichTextBoxTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        parent_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-        a_.Attach(RichTextBox::Create(parent_, 1, ES_MULTILINE | WS_VISIBLE, 0, 0, 300, 100));
-        b_.Attach(RichTextBox::Create(parent_, 2, ES_MULTILINE | WS_VISIBLE, 0, 100, 300, 100));
-    }
-    void TearDown() override { DestroyWindow(parent_); }
-
-    HWND parent_ = nullptr;
-    RichTextBox a_, b_;
-};
+using RichTextBoxTest = TwoBoxes;
 
 const std::string kHigh = "caf\xE9 \x95 \xAD soft \x80 euro";
 

@@ -79,3 +79,10 @@ std::string ExeFolder() {
     std::string s(path, n);
     return s.substr(0, s.find_last_of("\\/"));
 }
+
+void TwoBoxes::SetUp() {
+    host_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    a_.Attach(RichTextBox::Create(host_, 1, ES_MULTILINE | WS_VISIBLE, 0, 0, 600, 150));
+    b_.Attach(RichTextBox::Create(host_, 2, ES_MULTILINE | WS_VISIBLE, 0, 160, 600, 150));
+}

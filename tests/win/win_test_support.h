@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/rich_text_box_win.h"
 #include "app/ui_win.h"
+#include <gtest/gtest.h>
 
 struct RecordedMessage {
     std::string text;
@@ -50,3 +52,14 @@ void PumpMessages();
 // Folder of the running test executable (the build folder, where vivarto.exe
 // and the demo messenger lie).
 std::string ExeFolder();
+
+// Two real rich text boxes in a hidden host window, for tests that compare
+// what two ways of filling a box leave in it.
+class TwoBoxes : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override { DestroyWindow(host_); }
+
+    HWND host_ = nullptr;
+    RichTextBox a_, b_;
+};
