@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the run need (as root).
+# Installs the Debian packages the build, the tests and the run need (as root),
+# on a bare system too: nothing here assumes a compiler toolchain is present.
 # Only what is missing is installed, so a second run costs nothing.
+#   make                      CMake's default generator needs it
+#   libgtest-dev              GoogleTest's built libraries and CMake package
+#                             (the googletest package holds only sources)
+#   libclang-rt-dev           the fuzzer and sanitizer runtimes for Debian's clang
+#   fonts-wine                Wine's own fonts: without them the caption buttons
+#                             draw as letters
+#   zip, unzip                the release archive and its test
 set -euo pipefail
+packages=(make g++ cmake libgtest-dev clang libclang-rt-dev
+          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+          wine wine64 fonts-wine xvfb xauth imagemagick x11-utils zip unzip)
 need=()
-for pkg in g++ cmake googletest clang g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick x11-utils; do
+for pkg in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
