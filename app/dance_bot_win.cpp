@@ -1,10 +1,12 @@
 // The auto-send timer and the dance bot of the Main tab.
-#include "app/form1_win.h"
-#include "app/list_files_win.h"
 #include "app/main_tab_win.h"
-#include "app/nick_rule.h"
-#include "app/pause_seconds.h"
+#include "context/tab_context_win.h"
+#include "effects/nick_rule.h"
 #include "link/messenger_link_win.h"
+#include "ui/files_win.h"
+#include "ui/list_box_win.h"
+#include "ui/list_files_win.h"
+#include "ui/message_loop_win.h"
 
 namespace {
 
@@ -13,55 +15,39 @@ constexpr const char* kPauseNotNumberText =
 constexpr const char* kPauseNotNumberTitle = "Time";
 constexpr const char* kDanceFilesMissingText = "One of the files [dl.txt] or [nicks.txt] does not exist.";
 
-// Marks a tick as running for as long as it lives, also when a handler
-// throws on the way out.
-class TickGuard {
-public:
-    explicit TickGuard(bool& running) : running_(running) { running_ = true; }
-    ~TickGuard() { running_ = false; }
-    TickGuard(const TickGuard&) = delete;
-    TickGuard& operator=(const TickGuard&) = delete;
-
-private:
-    bool& running_;
-};
-
 }  // namespace
 
-void MainTab::Command8_Click() { form_.SetTimer1Enabled(true); }
+void MainTab::Command8_Click() { ctx_.SetTimer1Enabled(true); }
 
 // The running tick, if any, still finishes its messages; no new one starts.
-void MainTab::Command9_Click() { form_.SetTimer1Enabled(false); }
+void MainTab::Command9_Click() { ctx_.SetTimer1Enabled(false); }
 
 void MainTab::Timer1_Timer() {
     // Delay lets the timer's own ticks through while a tick waits; they must
     // not start a second run over the same composer.
-    if (tickRunning_ || form_.Closed()) return;
-    TickGuard guard(tickRunning_);
+    if (tickRunning_ || ctx_.Closed()) return;
+    RunningFlag running(tickRunning_);
     RunTick();
 }
 
 bool MainTab::ReadPauseOrStop(float& seconds) {
-    if (ParsePauseSeconds(form_.ControlText(IDC_TEXT2), seconds)) return true;
     // Without a pause the timer would post as fast as it ticks and flood the
     // room; nothing goes out until the user fixes the time and starts again.
-    form_.SetTimer1Enabled(false);
-    form_.ui().MessageBox(form_.Hwnd(), kPauseNotNumberText, kPauseNotNumberTitle, MB_OK | MB_ICONINFORMATION);
-    return false;
+    return ctx_.ReadPause(IDC_TEXT2, seconds, kPauseNotNumberText, kPauseNotNumberTitle, true);
 }
 
 bool MainTab::SendAndWait(float seconds) {
-    std::string message = form_.Box(1).TextRTF();
-    form_.Link().TxtSendPal(message);
+    std::string message = ctx_.Composer().TextRTF();
+    ctx_.Link().TxtSendPal(message);
     // Delay is false when the program is quitting; the window (and every box
     // this tick would touch next) may already be gone.
-    return Delay(seconds) && !form_.Closed();
+    return Delay(seconds) && !ctx_.Closed();
 }
 
 void MainTab::RunTick() {
     if (RefuseWithoutRoom(true)) return;
-    RichTextBox& composer = form_.Box(1);
-    const bool dance = form_.IsChecked(IDC_OPTION3);  // read once per tick
+    RichTextBox& composer = ctx_.Composer();
+    const bool dance = ctx_.IsChecked(IDC_OPTION3);  // read once per tick
     // The pause is read anew for every message, just before the message is
     // built: a time that is not a number leaves both the composer and the
     // room untouched. No user input is handled between this read and the
@@ -69,16 +55,16 @@ void MainTab::RunTick() {
     float seconds = 0;
     if (!dance) {
         if (!ReadPauseOrStop(seconds)) return;
-        const std::string nick = form_.Label3Caption();
+        const std::string nick = ctx_.Label3Caption();
         if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
-        if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
+        if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
         SendAndWait(seconds);
         return;
     }
-    for (int frame : {2, 3}) {
+    for (RichTextBox* frame : {&ctx_.DanceFrame1(), &ctx_.DanceFrame2()}) {
         if (!ReadPauseOrStop(seconds)) return;
-        composer.SetTextRTF(form_.Box(frame).TextRTF());
-        if (form_.IsChecked(IDC_OPTION1)) FadeComposer();  // read before each frame
+        composer.SetTextRTF(frame->TextRTF());
+        if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();  // read before each frame
         if (!SendAndWait(seconds)) return;
     }
 }
@@ -86,51 +72,30 @@ void MainTab::RunTick() {
 // ------------------------------------------------------------- dance lists
 
 void MainTab::List2_DblClick() {
-    HWND list2 = form_.Control(IDC_LIST2);
-    const LRESULT row = SendMessageA(list2, LB_GETCURSEL, 0, 0);
-    if (row != LB_ERR) form_.Box(2).SetText(ListBoxItem(list2, static_cast<int>(row)));
+    if (const auto frame = SelectedItem(ctx_.Control(IDC_LIST2))) ctx_.DanceFrame1().SetText(*frame);
 }
 
 void MainTab::List3_DblClick() {
-    HWND list3 = form_.Control(IDC_LIST3);
-    const LRESULT row = SendMessageA(list3, LB_GETCURSEL, 0, 0);
-    if (row != LB_ERR) form_.Box(3).SetText(ListBoxItem(list3, static_cast<int>(row)));
+    if (const auto frame = SelectedItem(ctx_.Control(IDC_LIST3))) ctx_.DanceFrame2().SetText(*frame);
 }
 
 void MainTab::Command14_Click() {
-    const std::string left = form_.Box(2).Text();
-    const std::string right = form_.Box(3).Text();
-    SendMessageA(form_.Control(IDC_LIST2), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(left.c_str()));
-    SendMessageA(form_.Control(IDC_LIST3), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(right.c_str()));
+    AddListItem(ctx_.Control(IDC_LIST2), ctx_.DanceFrame1().Text());
+    AddListItem(ctx_.Control(IDC_LIST3), ctx_.DanceFrame2().Text());
 }
 
-void MainTab::Command13_Click() {
-    HWND list2 = form_.Control(IDC_LIST2), list3 = form_.Control(IDC_LIST3);
-    const LRESULT count = SendMessageA(list2, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = count - 1; i >= 0; --i) {
-        if (SendMessageA(list2, LB_GETSEL, i, 0) <= 0) continue;
-        SendMessageA(list2, LB_DELETESTRING, i, 0);
-        // The files are read independently, so List3 may be shorter: a
-        // missing partner row is simply not there to delete.
-        SendMessageA(list3, LB_DELETESTRING, i, 0);
-    }
-}
+void MainTab::Command13_Click() { DeleteSelectedRows(ctx_.Control(IDC_LIST2), ctx_.Control(IDC_LIST3)); }
 
 void MainTab::Command12_Click() {
-    HWND list2 = form_.Control(IDC_LIST2), list3 = form_.Control(IDC_LIST3);
-    const std::string left = form_.AppFile("dl.txt"), right = form_.AppFile("dr.txt");
-    // Write errors are not reported: the reload below shows the user what the
-    // files really hold, which is the older content when a write failed.
-    SaveListFile(list2, left);
+    HWND list2 = ctx_.Control(IDC_LIST2), list3 = ctx_.Control(IDC_LIST3);
+    const std::string right = ctx_.AppFile("dr.txt");
+    // Write errors are not reported: the reload shows the user what the files
+    // really hold, which is the older content when a write failed.
     SaveListFile(list3, right);
-    SendMessageA(list2, LB_RESETCONTENT, 0, 0);
     SendMessageA(list3, LB_RESETCONTENT, 0, 0);
-    if (FilePresent(left)) {
-        LoadListFile(list2, left);
+    if (SaveAndReloadListFile(list2, ctx_.AppFile("dl.txt"))) {
         if (FilePresent(right)) LoadListFile(list3, right);
         return;
     }
-    form_.ui().MessageBox(form_.Hwnd(), kDanceFilesMissingText, "Error", MB_OK | MB_ICONHAND);
-    SendMessageA(list2, LB_RESETCONTENT, 0, 0);
-    SendMessageA(list3, LB_RESETCONTENT, 0, 0);
+    ctx_.ui().MessageBox(ctx_.Hwnd(), kDanceFilesMissingText, "Error", MB_OK | MB_ICONHAND);
 }

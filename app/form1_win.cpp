@@ -2,30 +2,46 @@
 
 #include <commctrl.h>
 
-#include "app/color_box_win.h"
 #include "app/info_windows_win.h"
-#include "app/list_files_win.h"
 #include "app/main_tab_win.h"
-#include "app/modeless_win.h"
-#include "app/window_util_win.h"
 #include "designs/art_designs_tab_win.h"
 #include "designs/text_designs_tab_win.h"
-#include "link/messenger_link_win.h"
+#include "ui/color_box_win.h"
+#include "ui/files_win.h"
+#include "ui/list_box_win.h"
+#include "ui/list_files_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
 const char* const kTabCaptions[3] = {"Main", "Text Designs", "Art Designs"};
 const int kPageDialogs[3] = {IDD_MAINPAGE, IDD_TEXTDESIGNSPAGE, IDD_ARTDESIGNSPAGE};
 const int kPageIds[3] = {IDC_MAINPAGE, IDC_TEXTDESIGNSPAGE, IDC_ARTDESIGNSPAGE};
-const int kBoxIds[6] = {IDC_RICHTEXTBOX1, IDC_RICHTEXTBOX2, IDC_RICHTEXTBOX3,
-                        IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX5, IDC_RICHTEXTBOX6};
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 }  // namespace
 
-Form1::Form1(Ui& ui, std::string appFolder) : ui_(ui), commonDialog1_(ui), appFolder_(std::move(appFolder)) {}
+// A tab page is a child dialog: its commands and notifications go to Form1.
+class Form1::TabPage : public Dialog {
+public:
+    TabPage(Form1& form, int dialogId) : form_(form) { CreateModeless(dialogId, form.Hwnd()); }
+
+private:
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+        case WM_COMMAND: form_.OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+        case WM_NOTIFY: form_.OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+        }
+        return FALSE;
+    }
+
+    Form1& form_;
+};
+
+Form1::Form1(Ui& ui, std::string appFolder) : ui_(ui), context_(ui, std::move(appFolder)) {}
 
 Form1::~Form1() {
     if (hwnd_ && IsWindow(hwnd_)) {
@@ -49,64 +65,28 @@ void Form1::Form_Initialize() {
 
 HWND Form1::Create(bool show) {
     Form_Initialize();
-    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FORM1), nullptr, DlgProc,
-                               reinterpret_cast<LPARAM>(this));
-    if (!hwnd_) return nullptr;
+    if (!CreateModeless(IDD_FORM1, nullptr)) return nullptr;
     RegisterDialogWindow(hwnd_);
     if (show) ShowWindow(hwnd_, SW_SHOW);
     Form_Load();
     return hwnd_;
 }
 
-int Form1::Run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
-    return static_cast<int>(msg.wParam);
-}
+int Form1::Run() { return RunMessageLoop(); }
 
-INT_PTR CALLBACK Form1::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<Form1*>(lParam)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->HandleMessage(msg, wParam, lParam);
-    } catch (...) {
-        return FALSE;  // no exception may cross into the system's code
-    }
-}
-
-// The tab pages are child dialogs: their commands and notifications go to Form1.
-INT_PTR CALLBACK Form1::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        return FALSE;
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        switch (msg) {
-        case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
-        case WM_NOTIFY: self->OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
-        }
-    } catch (...) {
-    }
-    return FALSE;
-}
+HWND Form1::Page(int index) const { return pages_[index] ? pages_[index]->Hwnd() : nullptr; }
 
 INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG: BuildPages(); return TRUE;
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
-    case WM_TIMER: if (wParam == IDT_TIMER1) OnTimer(); return TRUE;
+    case WM_TIMER:
+        if (wParam == IDT_TIMER1 && context_.Timer1Enabled()) mainTab_->Timer1_Timer();
+        return TRUE;
     case WM_CLOSE: DestroyWindow(hwnd_); return TRUE;
     case WM_DESTROY:
-        closed_ = true;
-        KillTimer(hwnd_, IDT_TIMER1);
-        timer1Enabled_ = false;
+        context_.MarkClosed();
         UnregisterDialogWindow(hwnd_);
         PostQuitMessage(0);
         return TRUE;
@@ -127,21 +107,23 @@ void Form1::BuildPages() {
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&area), 2);
     TabCtrl_AdjustRect(tab, FALSE, &area);
     HWND after = tab;
+    std::vector<HWND> pages;
     for (int i = 0; i < 3; ++i) {
-        pages_[i] = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPageDialogs[i]), hwnd_, PageProc,
-                                       reinterpret_cast<LPARAM>(this));
-        SetWindowLongPtrA(pages_[i], GWLP_ID, kPageIds[i]);
+        pages_[i] = std::make_unique<TabPage>(*this, kPageDialogs[i]);
+        HWND page = pages_[i]->Hwnd();
+        SetWindowLongPtrA(page, GWLP_ID, kPageIds[i]);
         // Right behind the tab control in the Z order, so Tab moves from the
         // tabs into the page and on to the controls after it.
-        SetWindowPos(pages_[i], after, area.left, area.top, area.right - area.left, area.bottom - area.top,
+        SetWindowPos(page, after, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOACTIVATE);
-        after = pages_[i];
+        after = page;
+        pages.push_back(page);
     }
-    for (int i = 0; i < 6; ++i) boxes_[i].Attach(Control(kBoxIds[i]));
-    link_ = std::make_unique<MessengerLink>(hwnd_, Control(IDC_COMBO1));
-    mainTab_ = std::make_unique<MainTab>(*this);
-    textDesignsTab_ = std::make_unique<TextDesignsTab>(*this);
-    artDesignsTab_ = std::make_unique<ArtDesignsTab>(*this);
+    context_.AttachWindows(hwnd_, pages);
+    context_.SetLink(link_);
+    mainTab_ = std::make_unique<MainTab>(context_);
+    textDesignsTab_ = std::make_unique<TextDesignsTab>(context_);
+    artDesignsTab_ = std::make_unique<ArtDesignsTab>(context_);
     SetFonts();
     SetStartValues();
     AddTooltips();
@@ -165,17 +147,18 @@ void Form1::SetFonts() {
 }
 
 void Form1::SetStartValues() {
-    for (int id : {IDC_OPTION10, IDC_OPTION5, IDC_OPTION1, IDC_OPTION4, IDC_OPTION7}) SetChecked(id, true);
-    SetBoxColor(IDC_PICCOLORA, kRed);
-    SetBoxColor(IDC_PICCOLORB, kBlue);
-    SetBoxColor(IDC_PICTURE10, kRed);
-    SetBoxColor(IDC_PICTURE7, kRed);
-    SetBoxColor(IDC_PICTURE8, kBlue);
-    SetBoxColor(IDC_PICTURE13, kRed);
-    SetBoxColor(IDC_PICTURE14, kBlue);
-    SetControlText(IDC_TEXT2, "1");
-    SetControlText(IDC_TEXT5, "1");
-    SetControlText(IDC_LABEL3, "No Nick");
+    TabContext& c = context_;
+    for (int id : {IDC_OPTION10, IDC_OPTION5, IDC_OPTION1, IDC_OPTION4, IDC_OPTION7}) c.SetChecked(id, true);
+    c.SetBoxColor(IDC_PICCOLORA, kRed);
+    c.SetBoxColor(IDC_PICCOLORB, kBlue);
+    c.SetBoxColor(IDC_PICTURE10, kRed);
+    c.SetBoxColor(IDC_PICTURE7, kRed);
+    c.SetBoxColor(IDC_PICTURE8, kBlue);
+    c.SetBoxColor(IDC_PICTURE13, kRed);
+    c.SetBoxColor(IDC_PICTURE14, kBlue);
+    c.SetControlText(IDC_TEXT2, "1");
+    c.SetControlText(IDC_TEXT5, "1");
+    c.SetControlText(IDC_LABEL3, "No Nick");
 }
 
 void Form1::AddTooltips() {
@@ -210,11 +193,11 @@ void Form1::AddTooltips() {
 void Form1::Form_Load() {
     // Each step runs on its own: one that fails is skipped and loading goes on.
     try {
-        SetTimer1Enabled(false);
+        context_.SetTimer1Enabled(false);
     } catch (...) {
     }
     try {
-        link_->PalRoomGrab();
+        link_.PalRoomGrab();
     } catch (...) {
     }
     try {
@@ -230,7 +213,7 @@ void Form1::LoadListFiles() {
     HWND list4 = Control(IDC_LIST4), list5 = Control(IDC_LIST5);
     auto clear = [](HWND list) { SendMessageA(list, LB_RESETCONTENT, 0, 0); };
     auto missing = [&](const char* name, const char* text, const char* title) {
-        if (FilePresent(AppFile(name))) return false;
+        if (FilePresent(context_.AppFile(name))) return false;
         ui_.MessageBox(hwnd_, text, title, MB_OK | MB_ICONHAND);
         return true;
     };
@@ -239,34 +222,33 @@ void Form1::LoadListFiles() {
         clear(list3);
         return;
     }
-    LoadListFile(list2, AppFile("dl.txt"));
-    if (FilePresent(AppFile("dr.txt"))) LoadListFile(list3, AppFile("dr.txt"));
+    LoadListFile(list2, context_.AppFile("dl.txt"));
+    if (FilePresent(context_.AppFile("dr.txt"))) LoadListFile(list3, context_.AppFile("dr.txt"));
     if (missing("nicks.txt", "One of the files [nicks.txt]does not exist!", "Saved")) {
         clear(list1);
         return;
     }
-    LoadListFile(list1, AppFile("nicks.txt"));
+    LoadListFile(list1, context_.AppFile("nicks.txt"));
     if (missing("saved.txt", "One of the files [saved.txt]does not exist!", "Saved")) {
         clear(list4);
         return;
     }
-    LoadListFile(list4, AppFile("saved.txt"));
+    LoadListFile(list4, context_.AppFile("saved.txt"));
     clear(list5);
     if (missing("dlist.txt", "One of the files [dlist.txt]does not exist!", "Saved")) {
         clear(list5);
         return;
     }
-    LoadListFile(list5, AppFile("dlist.txt"));
+    LoadListFile(list5, context_.AppFile("dlist.txt"));
 }
 
-void Form1::OnCommand(int id, int code, HWND control) {
-    (void)control;
+void Form1::OnCommand(int id, int code) {
     switch (id) {
     case IDM_ABOUT: ShowAbout(hwnd_); return;
     case IDM_HELP: ShowHelp(hwnd_); return;
-    case IDM_CONTACT: ShowContact(hwnd_, ui_, appFolder_); return;
+    case IDM_CONTACT: ShowContact(hwnd_, ui_, context_.AppFolder()); return;
     case IDC_COMBO1:
-        if (code == CBN_DROPDOWN) link_->Combo1_DropDown();
+        if (code == CBN_DROPDOWN) link_.Combo1_DropDown();
         return;
     case IDOK:
     case IDCANCEL:
@@ -284,38 +266,11 @@ void Form1::OnNotify(const NMHDR* header) {
 
 void Form1::ShowTab(int index) {
     SendMessageA(GetDlgItem(hwnd_, IDC_SSTAB1), TCM_SETCURSEL, index, 0);
-    for (int i = 0; i < 3; ++i) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < 3; ++i) ShowWindow(Page(i), i == index ? SW_SHOW : SW_HIDE);
 }
 
-void Form1::OnTimer() {
-    if (timer1Enabled_) mainTab_->Timer1_Timer();
-}
+std::string Form1::ChosenRoom() const { return WindowTextOf(Control(IDC_COMBO1)); }
 
-void Form1::SetTimer1Enabled(bool on) {
-    timer1Enabled_ = on && !closed_;
-    if (timer1Enabled_)
-        SetTimer(hwnd_, IDT_TIMER1, 10, nullptr);
-    else
-        KillTimer(hwnd_, IDT_TIMER1);
-}
+void Form1::ShowRooms(const std::vector<std::string>& rooms) { FillComboBox(Control(IDC_COMBO1), rooms); }
 
-HWND Form1::Control(int id) const {
-    if (!hwnd_) return nullptr;
-    if (HWND c = GetDlgItem(hwnd_, id)) return c;
-    for (HWND page : pages_)
-        if (page)
-            if (HWND c = GetDlgItem(page, id)) return c;
-    return nullptr;
-}
-
-std::string Form1::ControlText(int id) const { return WindowTextOf(Control(id)); }
-
-void Form1::SetControlText(int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); }
-
-bool Form1::IsChecked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void Form1::SetChecked(int id, bool on) { SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-
-COLORREF Form1::BoxColor(int id) const { return ColorBox_GetColor(Control(id)); }
-
-void Form1::SetBoxColor(int id, COLORREF color) { ColorBox_SetColor(Control(id), color); }
+void Form1::ShowMessengerMissing() { SetWindowTextA(hwnd_, "No Pal Found"); }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ui_win.h"
+#include "ui/ui_win.h"
 
 void ShowAbout(HWND owner);
 void ShowHelp(HWND owner);

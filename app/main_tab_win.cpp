@@ -1,10 +1,11 @@
 #include "app/main_tab_win.h"
 
-#include "app/form1_win.h"
-#include "app/list_files_win.h"
-#include "app/nick_rule.h"
+#include "context/tab_context_win.h"
 #include "effects/fade_pipeline_win.h"
+#include "effects/nick_rule.h"
 #include "link/messenger_link_win.h"
+#include "ui/list_box_win.h"
+#include "ui/list_files_win.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ bool MainTab::OnCommand(int id, int code) {
 std::vector<RichTextBox*> MainTab::FormattingTarget() {
     // With the dance bot chosen the buttons dress the two frames, so a user
     // formats a dance pair with the same buttons as an ordinary message.
-    if (form_.IsChecked(IDC_OPTION3)) return {&form_.Box(2), &form_.Box(3)};
-    return {&form_.Box(1)};
+    if (ctx_.IsChecked(IDC_OPTION3)) return {&ctx_.DanceFrame1(), &ctx_.DanceFrame2()};
+    return {&ctx_.Composer()};
 }
 
 void MainTab::Command2_Click() {
@@ -69,85 +70,72 @@ void MainTab::Command6_Click() {
 }
 
 void MainTab::Command7_Click() {
-    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
-    if (form_.Closed()) return;
+    const COLORREF color = ctx_.CommonDialog1().ShowColor(ctx_.Hwnd());
+    if (ctx_.Closed()) return;
     // The target is decided when the colour is applied: the user may have
     // switched the scrolling mode while the dialog was open.
     for (RichTextBox* box : FormattingTarget()) box->SetSelColor(color);
 }
 
-void MainTab::PicColorA_Click() {
-    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
-    if (!form_.Closed()) form_.SetBoxColor(IDC_PICCOLORA, color);
-}
+void MainTab::PicColorA_Click() { ctx_.PickBoxColor(IDC_PICCOLORA); }
 
-void MainTab::PicColorB_Click() {
-    const COLORREF color = form_.CommonDialog1().ShowColor(form_.Hwnd());
-    if (!form_.Closed()) form_.SetBoxColor(IDC_PICCOLORB, color);
-}
+void MainTab::PicColorB_Click() { ctx_.PickBoxColor(IDC_PICCOLORB); }
 
 bool MainTab::RefuseWithoutRoom(bool stopTimer) {
-    if (!form_.ControlText(IDC_COMBO1).empty()) return false;
+    if (!ctx_.ControlText(IDC_COMBO1).empty()) return false;
     // Off before the message: its own message loop must not run more ticks.
-    if (stopTimer) form_.SetTimer1Enabled(false);
-    form_.ui().MessageBox(form_.Hwnd(), kNotConnectedText, kNotConnectedTitle, MB_OK | MB_ICONINFORMATION);
+    if (stopTimer) ctx_.SetTimer1Enabled(false);
+    ctx_.ui().MessageBox(ctx_.Hwnd(), kNotConnectedText, kNotConnectedTitle, MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
 void MainTab::FadeComposer() {
     // The pickers are read at this moment: a change made during an earlier
     // wait counts for this message.
-    const COLORREF a = form_.BoxColor(IDC_PICCOLORA);
-    const COLORREF b = form_.BoxColor(IDC_PICCOLORB);
-    const MainPickers pickers{form_.Control(IDC_CHKRANDOMCOLOR), form_.Control(IDC_PICCOLORA),
-                              form_.Control(IDC_PICCOLORB)};
-    FadePipeline(form_.Box(1), a, b, pickers);
+    const COLORREF a = ctx_.BoxColor(IDC_PICCOLORA);
+    const COLORREF b = ctx_.BoxColor(IDC_PICCOLORB);
+    ctx_.RollRandomPickerColors();
+    FadePipeline(ctx_.Composer(), a, b);
 }
 
 void MainTab::Command1_Click() {
     if (RefuseWithoutRoom(false)) return;
-    RichTextBox& composer = form_.Box(1);
+    RichTextBox& composer = ctx_.Composer();
     // The nick goes into the composer for good, so the user sees what was sent.
-    const std::string nick = form_.Label3Caption();
+    const std::string nick = ctx_.Label3Caption();
     if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
-    if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
+    if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
     std::string message = composer.TextRTF();
-    form_.Link().TxtSendPal(message);
+    ctx_.Link().TxtSendPal(message);
 }
 
 // --------------------------------------------------------------- nick list
 
 void MainTab::Command10_Click() {
-    HWND list1 = form_.Control(IDC_LIST1);
-    const std::string nick = form_.ControlText(IDC_TEXT3);
-    SendMessageA(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(nick.c_str()));
+    HWND list1 = ctx_.Control(IDC_LIST1);
+    AddListItem(list1, ctx_.ControlText(IDC_TEXT3));
     // A file that cannot be written is not worth a message: the list in the
     // window stays right and the next change tries again.
-    SaveListFile(list1, form_.AppFile("nicks.txt"));
+    SaveListFile(list1, ctx_.AppFile("nicks.txt"));
 }
 
 void MainTab::Command11_Click() {
-    HWND list1 = form_.Control(IDC_LIST1);
-    const LRESULT count = SendMessageA(list1, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = count - 1; i >= 0; --i)
-        if (SendMessageA(list1, LB_GETSEL, i, 0) > 0) SendMessageA(list1, LB_DELETESTRING, i, 0);
+    HWND list1 = ctx_.Control(IDC_LIST1);
+    DeleteSelectedRows(list1);
     // The chosen nick is a copy: deleting its row leaves it chosen.
-    SaveListFile(list1, form_.AppFile("nicks.txt"));
+    SaveListFile(list1, ctx_.AppFile("nicks.txt"));
 }
 
 void MainTab::List1_Click() {
-    HWND list1 = form_.Control(IDC_LIST1);
-    const LRESULT row = SendMessageA(list1, LB_GETCURSEL, 0, 0);
-    if (row == LB_ERR) return;
-    form_.SetControlText(IDC_LABEL3, ListBoxItem(list1, static_cast<int>(row)));
+    if (const auto nick = SelectedItem(ctx_.Control(IDC_LIST1))) ctx_.SetControlText(IDC_LABEL3, *nick);
 }
 
-void MainTab::Label3_Click() { form_.SetControlText(IDC_LABEL3, kNoNick); }
+void MainTab::Label3_Click() { ctx_.SetControlText(IDC_LABEL3, kNoNick); }
 
 void MainTab::Command15_Click() {
     // Built in the hidden work box so the composer keeps its placeholder.
-    RichTextBox& work = form_.Box(4);
-    work.SetTextRTF(ApplyChosenNick(form_.Box(1).TextRTF(), form_.Label3Caption()));
+    RichTextBox& work = ctx_.NickWorkBox();
+    work.SetTextRTF(ApplyChosenNick(ctx_.Composer().TextRTF(), ctx_.Label3Caption()));
     std::string message = work.TextRTF();
-    form_.Link().TxtSendPal(message);
+    ctx_.Link().TxtSendPal(message);
 }

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-class Form1;
+class TabContext;
 class RichTextBox;
 
 class MainTab {
 public:
-    explicit MainTab(Form1& form) : form_(form) {}
+    explicit MainTab(TabContext& ctx) : ctx_(ctx) {}
     MainTab(const MainTab&) = delete;
     MainTab& operator=(const MainTab&) = delete;
 
@@ -56,7 +56,8 @@ public:
 private:
     // RichTextBox1, or both dance frames when "Dance" is chosen.
     std::vector<RichTextBox*> FormattingTarget();
-    // The fade pipeline on the composer with the pickers' colours as they are now.
+    // The fade pipeline on the composer with the pickers' colours as they are
+    // now; "Random Color" then gives the pickers a new pair for the next one.
     void FadeComposer();
     // "Please Connect to the room or PM first." when Combo1 is empty; true
     // then, with Timer1 switched off first when `stopTimer`.
@@ -71,6 +72,6 @@ private:
     // end: the window closed (or the program is quitting) during the wait.
     bool SendAndWait(float seconds);
 
-    Form1& form_;
+    TabContext& ctx_;
     bool tickRunning_ = false;
 };

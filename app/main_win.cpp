@@ -2,14 +2,8 @@
 #include <windows.h>
 
 #include "app/form1_win.h"
-#include "app/ui_win.h"
-
-static std::string ExeFolder() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of('\\'));
-}
+#include "ui/files_win.h"
+#include "ui/ui_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     WindowsUi ui;

@@ -1,24 +1,9 @@
-set(APP_CORE_SOURCES
-  app/line_list.cpp
-  app/nick_rule.cpp
-  app/pause_seconds.cpp)
 set(APP_WIN_SOURCES
-  app/rich_text_box_win.cpp
-  app/ui_win.cpp
-  app/color_box_win.cpp
-  app/list_files_win.cpp
-  app/modeless_win.cpp
-  app/window_util_win.cpp
   app/form1_win.cpp
   app/info_windows_win.cpp
   app/main_tab_win.cpp
   app/dance_bot_win.cpp)
-set(APP_NATIVE_TESTS
-  tests/native/line_list_test.cpp
-  tests/native/nick_rule_test.cpp
-  tests/native/pause_seconds_test.cpp)
 set(APP_WIN_TESTS
-  tests/win/rich_text_box_test.cpp
   tests/win/form1_test.cpp
   tests/win/vivarto_e2e_test.cpp
   tests/win/main_tab_test.cpp)

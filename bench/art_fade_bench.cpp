@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 #include "bench/bench_clock_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 #include "bench/bench_clock_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "effects/fade_text.h"
@@ -54,20 +54,20 @@ struct Timing {
 };
 
 // The fast way: the real pipeline as Send runs it.
-Timing FastPipeline(RichTextBox& box, const std::string& text, const MainPickers& pickers) {
+Timing FastPipeline(RichTextBox& box, const std::string& text) {
     box.SetText(text);
     const double t0 = NowMs();
-    FadePipeline(box, RGB(255, 0, 0), RGB(0, 0, 255), pickers);
+    FadePipeline(box, RGB(255, 0, 0), RGB(0, 0, 255));
     const std::string rtf = box.TextRTF();
     const double t1 = NowMs();
     return {t1 - t0, box.Text(), rtf.size()};
 }
 
 // The same steps with the render done one character at a time.
-Timing SlowPipeline(RichTextBox& box, const std::string& text, const MainPickers& pickers) {
+Timing SlowPipeline(RichTextBox& box, const std::string& text) {
     box.SetText(text);
     const double t0 = NowMs();
-    const std::string markup = FadeText(RGB(255, 0, 0), RGB(0, 0, 255), box.Text(), pickers);
+    const std::string markup = FadeText(RGB(255, 0, 0), RGB(0, 0, 255), box.Text());
     MarkupToRichCharByChar(box, markup);
     const std::string rtf = box.TextRTF();
     const double t1 = NowMs();
@@ -91,7 +91,6 @@ int main(int argc, char** argv) {
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     RichTextBox fast(RichTextBox::Create(host, 1, ES_MULTILINE | WS_VISIBLE | WS_VSCROLL, 0, 0, 680, 220));
     RichTextBox slow(RichTextBox::Create(host, 2, ES_MULTILINE | WS_VISIBLE | WS_VSCROLL, 0, 230, 680, 220));
-    const MainPickers noRandomColor{};  // "Random Color" off: the pickers are not touched
 
     std::printf("Fade pipeline (FadeText, render into the composer, read TextRTF); fast: median of 7 runs\n");
     std::printf("%-12s | %6s | %10s | %14s | %7s | %s\n", "text", "chars", "fast (ms)", "char-by-char", "ratio",
@@ -105,16 +104,16 @@ int main(int argc, char** argv) {
             const char* shape = oneLine ? "one line" : "100-ch lines";
             std::vector<double> runs;
             Timing f;
-            FastPipeline(fast, text, noRandomColor);  // warm-up: the first use loads fonts
+            FastPipeline(fast, text);  // warm-up: the first use loads fonts
             for (int r = 0; r < 7; ++r) {
-                f = FastPipeline(fast, text, noRandomColor);
+                f = FastPipeline(fast, text);
                 runs.push_back(f.ms);
             }
             const double fastMs = Median(runs);
             if (n == 500) goal500 = goal500 && fastMs < 10.0;
             if (n == 8000) goal8000 = goal8000 && fastMs < 150.0;
             if (n <= slowMax) {
-                const Timing s = SlowPipeline(slow, text, noRandomColor);
+                const Timing s = SlowPipeline(slow, text);
                 if (s.text != f.text) {
                     agree = false;
                     std::printf("  !! the two ways produced different text for %zu characters\n", n);

@@ -100,11 +100,9 @@ int main(int argc, char** argv) {
     const double delaySeconds = quick ? 1.0 : 5.0;
     const double spinSeconds = quick ? 0.5 : 2.0;
 
-    HWND form1 = CreateWindowExA(0, "STATIC", "link bench", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    HWND combo1 = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, form1, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-    MessengerLink link(form1, combo1);
+    LinkWindows main;
+    HWND combo1 = main.combo1;
+    MessengerLink link(main);
     link.SetPal10Classes();
 
     DemoMessenger messenger;
@@ -152,6 +150,5 @@ int main(int argc, char** argv) {
                 cpu, 100.0 * cpu / wall);
 
     messenger.Close();
-    DestroyWindow(form1);
     return 0;
 }

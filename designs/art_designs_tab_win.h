@@ -6,12 +6,12 @@
 
 #include <string>
 
-class Form1;
+class TabContext;
 class RichTextBox;
 
 class ArtDesignsTab {
 public:
-    explicit ArtDesignsTab(Form1& form) : form_(form) {}
+    explicit ArtDesignsTab(TabContext& ctx) : ctx_(ctx) {}
     ArtDesignsTab(const ArtDesignsTab&) = delete;
     ArtDesignsTab& operator=(const ArtDesignsTab&) = delete;
 
@@ -65,6 +65,6 @@ private:
     // Reads the pause in Text5; tells the user when it is not a number.
     bool ReadPause(float& seconds);
 
-    Form1& form_;
+    TabContext& ctx_;
     bool sending_ = false;
 };

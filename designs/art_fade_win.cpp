@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 #include "designs/art_fade.h"
 
 namespace {

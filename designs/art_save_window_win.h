@@ -4,19 +4,24 @@
 #pragma once
 #include <windows.h>
 
-class ArtDesignsTab;
+#include <functional>
+#include <string>
 
-class Form5 {
+#include "ui/dialog_win.h"
+
+class Form5 : public Dialog {
 public:
+    // Saves the design under `name`, with message boxes owned by `owner`;
+    // true when the window may close.
+    using SaveFunction = std::function<bool(const std::string& name, HWND owner)>;
+
     // Shows the window and returns when it has closed.
-    static void ShowModal(HWND owner, ArtDesignsTab& tab);
+    static void ShowModal(HWND owner, SaveFunction save);
 
 private:
-    explicit Form5(ArtDesignsTab& tab) : tab_(tab) {}
-    static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    explicit Form5(SaveFunction save) : save_(std::move(save)) {}
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Command1_Click();  // Save
 
-    ArtDesignsTab& tab_;
-    HWND hwnd_ = nullptr;
+    SaveFunction save_;
 };

@@ -2,39 +2,30 @@
 
 #include <string>
 
-#include "app/form1_win.h"
-#include "app/list_files_win.h"
-#include "app/window_util_win.h"
+#include "context/tab_context_win.h"
+#include "ui/dialog_win.h"
+#include "ui/list_box_win.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
-class Form8 {
+class Form8 : public Dialog {
 public:
-    explicit Form8(Form1& form) : form_(form) {}
+    explicit Form8(TabContext& ctx) : ctx_(ctx) {}
 
-    bool ShowModal() {
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FORM8), form_.Hwnd(), DlgProc,
-                        reinterpret_cast<LPARAM>(this));
+    bool Show() {
+        ShowModal(IDD_FORM8, ctx_.Hwnd());
         return changed_;
     }
 
 private:
-    static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_INITDIALOG) {
-            SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-            reinterpret_cast<Form8*>(lParam)->hwnd_ = hwnd;
-        }
-        auto* self = reinterpret_cast<Form8*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-        if (!self) return FALSE;
-        try {
-            return self->HandleMessage(msg, wParam);
-        } catch (...) {
-            EndDialog(hwnd, 0);  // no exception may cross into the system's code
-            return TRUE;
-        }
+    // A failed handler closes the window without a change.
+    INT_PTR HandlerFailed() override {
+        EndDialog(hwnd_, 0);
+        return TRUE;
     }
 
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam) {
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM) override {
         switch (msg) {
         case WM_INITDIALOG: Form_Load(); return TRUE;
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
@@ -58,16 +49,14 @@ private:
     void Form_Load() {
         font_ = MakeFont(hwnd_, "Tahoma", 8.25);
         SendDlgItemMessageA(hwnd_, IDC_FORM8_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        HWND list4 = form_.Control(IDC_LIST4);
-        LRESULT index = SendMessageA(list4, LB_GETCURSEL, 0, 0);
-        const std::string design = index == LB_ERR ? std::string() : ListBoxItem(list4, static_cast<int>(index));
+        const std::string design = SelectedItem(ctx_.Control(IDC_LIST4)).value_or("");
         SetDlgItemTextA(hwnd_, IDC_FORM8_TEXT1, design.c_str());
     }
 
     // "Change": the entry is replaced in place, at the same position, and
     // stays selected.
     void Command1_Click() {
-        HWND list4 = form_.Control(IDC_LIST4);
+        HWND list4 = ctx_.Control(IDC_LIST4);
         LRESULT index = SendMessageA(list4, LB_GETCURSEL, 0, 0);
         if (index != LB_ERR) {
             const std::string line = WindowTextOf(GetDlgItem(hwnd_, IDC_FORM8_TEXT1));
@@ -81,12 +70,11 @@ private:
 
     void Command2_Click() { EndDialog(hwnd_, IDCANCEL); }
 
-    Form1& form_;
-    HWND hwnd_ = nullptr;
+    TabContext& ctx_;
     HFONT font_ = nullptr;
     bool changed_ = false;
 };
 
 }  // namespace
 
-bool ShowChangeTextDesign(Form1& form) { return Form8(form).ShowModal(); }
+bool ShowChangeTextDesign(TabContext& ctx) { return Form8(ctx).Show(); }

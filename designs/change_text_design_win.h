@@ -3,9 +3,9 @@
 #pragma once
 #include <windows.h>
 
-class Form1;
+class TabContext;
 
 // Shows the window modal over the main window and returns when it has closed:
 // true when "Change" wrote the line back into List4. saved.txt is not written
 // here; the change is stored with the list's next save.
-bool ShowChangeTextDesign(Form1& form);
+bool ShowChangeTextDesign(TabContext& ctx);

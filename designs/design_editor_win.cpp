@@ -2,15 +2,12 @@
 
 #include <string>
 
-#include "app/form1_win.h"
-#include "app/list_files_win.h"
-#include "app/modeless_win.h"
-#include "app/window_util_win.h"
+#include "context/tab_context_win.h"
 #include "designs/decorations.h"
-
-namespace {
-
-}  // namespace
+#include "ui/list_box_win.h"
+#include "ui/list_files_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/window_util_win.h"
 
 Form2::~Form2() {
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
@@ -25,28 +22,12 @@ HWND Form2::Show() {
         return hwnd_;
     }
     // Owned by the main window: it stays above it and goes when it goes.
-    hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FORM2), form_.Hwnd(), DlgProc,
-                               reinterpret_cast<LPARAM>(this));
-    if (!hwnd_) return nullptr;
+    if (!CreateModeless(IDD_FORM2, ctx_.Hwnd())) return nullptr;
     RegisterDialogWindow(hwnd_);
     PlaceBesideMainWindow();
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     return hwnd_;
-}
-
-INT_PTR CALLBACK Form2::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<Form2*>(lParam)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<Form2*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->HandleMessage(msg, wParam, lParam);
-    } catch (...) {
-        return FALSE;  // no exception may cross into the system's code
-    }
 }
 
 INT_PTR Form2::HandleMessage(UINT msg, WPARAM wParam, LPARAM) {
@@ -76,8 +57,7 @@ void Form2::OnDestroy() {
     UnregisterDialogWindow(hwnd_);
     if (font_) DeleteObject(font_);
     font_ = nullptr;
-    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
-    hwnd_ = nullptr;
+    Detach();
 }
 
 void Form2::Form_Load() {
@@ -92,13 +72,12 @@ void Form2::Form_Load() {
 }
 
 void Form2::List1_Click() {
-    HWND list = GetDlgItem(hwnd_, IDC_FORM2_LIST1);
-    LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR) return;
+    const auto decoration = SelectedItem(GetDlgItem(hwnd_, IDC_FORM2_LIST1));
+    if (!decoration) return;
     // Always at the end of the line, wherever the caret is; the caret then
     // waits after it for the next word.
     HWND line = GetDlgItem(hwnd_, IDC_FORM2_TEXT1);
-    const std::string text = WindowTextOf(line) + ListBoxItem(list, static_cast<int>(index));
+    const std::string text = WindowTextOf(line) + *decoration;
     SetWindowTextA(line, text.c_str());
     SendMessageA(line, EM_SETSEL, text.size(), text.size());
 }
@@ -106,21 +85,21 @@ void Form2::List1_Click() {
 void Form2::Command1_Click() {
     // A blank before the line keeps designs made here apart from the left
     // edge of the list. The editor stays open with its line, for variations.
-    HWND list4 = form_.Control(IDC_LIST4);
+    HWND list4 = ctx_.Control(IDC_LIST4);
     std::string entry(1, ' ');
     entry += WindowTextOf(GetDlgItem(hwnd_, IDC_FORM2_TEXT1));
-    SendMessageA(list4, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    AddListItem(list4, entry);
     // A failed write is not reported; the entry stays in the list.
-    SaveListFile(list4, form_.AppFile("saved.txt"));
+    SaveListFile(list4, ctx_.AppFile("saved.txt"));
 }
 
 void Form2::Help_Click() {
-    form_.ui().MessageBox(hwnd_, "You can make your own design be creative :)", "Help", MB_OK | MB_ICONQUESTION);
+    ctx_.ui().MessageBox(hwnd_, "You can make your own design be creative :)", "Help", MB_OK | MB_ICONQUESTION);
 }
 
 void Form2::PlaceBesideMainWindow() {
     RECT main{}, mine{}, work{};
-    if (!GetWindowRect(form_.Hwnd(), &main) || !GetWindowRect(hwnd_, &mine)) return;
+    if (!GetWindowRect(ctx_.Hwnd(), &main) || !GetWindowRect(hwnd_, &mine)) return;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int width = mine.right - mine.left, height = mine.bottom - mine.top;
     int x = main.right, y = main.top;

@@ -4,11 +4,13 @@
 #pragma once
 #include <windows.h>
 
-class Form1;
+#include "ui/dialog_win.h"
 
-class Form2 {
+class TabContext;
+
+class Form2 : public Dialog {
 public:
-    explicit Form2(Form1& form) : form_(form) {}
+    explicit Form2(TabContext& ctx) : ctx_(ctx) {}
     ~Form2();
     Form2(const Form2&) = delete;
     Form2& operator=(const Form2&) = delete;
@@ -16,12 +18,10 @@ public:
     // Opens the editor, loaded afresh; when it is already open it is brought to
     // the front as it is (its line kept). Returns the window.
     HWND Show();
-    // Null while the editor is not open.
-    HWND Hwnd() const { return hwnd_; }
+    // Hwnd() is null while the editor is not open.
 
 private:
-    static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
 
     void Form_Load();
@@ -31,7 +31,6 @@ private:
     void PlaceBesideMainWindow();
     void OnDestroy();
 
-    Form1& form_;
-    HWND hwnd_ = nullptr;
+    TabContext& ctx_;
     HFONT font_ = nullptr;
 };

@@ -6,12 +6,12 @@
 
 #include <memory>
 
-class Form1;
+class TabContext;
 class Form2;
 
 class TextDesignsTab {
 public:
-    explicit TextDesignsTab(Form1& form);
+    explicit TextDesignsTab(TabContext& ctx);
     ~TextDesignsTab();
     TextDesignsTab(const TextDesignsTab&) = delete;
     TextDesignsTab& operator=(const TextDesignsTab&) = delete;
@@ -39,6 +39,6 @@ public:
     HWND DesignEditorWindow() const;
 
 private:
-    Form1& form_;
+    TabContext& ctx_;
     std::unique_ptr<Form2> editor_;
 };

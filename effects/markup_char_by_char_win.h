@@ -6,6 +6,6 @@
 #pragma once
 #include <string>
 
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 
 void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup);

@@ -1,20 +1,7 @@
 #include "effects/markup_reader.h"
 
 #include "effects/hex_digits.h"
-
-std::string LowerAnsi(std::string_view text) {
-    std::string out(text);
-    for (char& ch : out) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        unsigned char lower = c;
-        if (c >= 'A' && c <= 'Z') lower = static_cast<unsigned char>(c + 32);
-        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) lower = static_cast<unsigned char>(c + 32);
-        else if (c == 0x8A || c == 0x8C || c == 0x8E) lower = static_cast<unsigned char>(c + 16);
-        else if (c == 0x9F) lower = 0xFF;
-        ch = static_cast<char>(lower);
-    }
-    return out;
-}
+#include "ui/ansi_text.h"
 
 namespace {
 

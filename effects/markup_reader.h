@@ -59,7 +59,3 @@ void ApplyTag(const MarkupTag& tag, CharFormat& format);
 // tag is dropped. A ">" outside a tag is an ordinary character, and a "<" with
 // no ">" after it renders itself and the rest of the markup as plain text.
 RenderedMarkup ReadMarkup(std::string_view markup);
-
-// Lower-cases text in the Windows-1252 code page (ASCII letters and the accented
-// capitals), the way tag content is compared and face names are kept.
-std::string LowerAnsi(std::string_view text);

@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 #include "effects/markup_reader.h"
 
 // Replaces the whole content of `box` by the rendered markup. The base font

@@ -7,6 +7,7 @@ set(EFFECTS_CORE_SOURCES
   effects/markup_reader.cpp
   effects/rtf_writer.cpp
   effects/random_colors.cpp
+  effects/nick_rule.cpp
 )
 set(EFFECTS_WIN_SOURCES
   effects/markup_to_rich_win.cpp
@@ -17,6 +18,7 @@ set(EFFECTS_NATIVE_TESTS
   tests/native/fade_text_test.cpp
   tests/native/markup_reader_test.cpp
   tests/native/rtf_writer_test.cpp
+  tests/native/nick_rule_test.cpp
 )
 set(EFFECTS_WIN_TESTS
   tests/win/markup_to_rich_test.cpp

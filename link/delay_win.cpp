@@ -5,31 +5,14 @@
 #include <chrono>
 #include <cmath>
 
-#include "app/modeless_win.h"
-
-namespace {
-
-// Runs every event already waiting, the way the program's own loop does
-// (keyboard navigation of its dialogs included). False when WM_QUIT was among
-// them; it is posted again so that the program's own loop still sees it and ends.
-bool RunPendingEvents() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return false;
-        }
-        DispatchOne(msg);
-    }
-    return true;
-}
-
-}  // namespace
+#include "ui/message_loop_win.h"
 
 bool Delay(float nSeconds) {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     for (;;) {
+        // The events run as in the program's own loop, keyboard navigation
+        // of its dialogs included; a quit ends the wait.
         if (!RunPendingEvents()) return false;
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         // Written so that a NaN wait ends too.

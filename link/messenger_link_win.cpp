@@ -28,31 +28,27 @@ void MessengerLink::SetPal10Classes() {
     InputIndex = settings.inputIndex;
 }
 
-void MessengerLink::PalRoomGrab() {
-    const short code = DetectPalVersion();
+RoomScan MessengerLink::PalRoomGrab() {
+    RoomScan scan;
+    scan.generation = DetectPalVersion();
     PalSearchSettings settings{ChatClass, InputIndex};
-    if (ApplyPalGeneration(code, settings)) {
+    scan.messengerFound = ApplyPalGeneration(scan.generation, settings);
+    if (scan.messengerFound) {
         ChatClass = settings.chatClass;
         InputIndex = settings.inputIndex;
     } else {
         // Left in place by later successful scans: the user saw that the
         // messenger was missing at some point.
-        SetWindowTextA(form1_, "No Pal Found");
+        rooms_.ShowMessengerMissing();
     }
-    FillRoomList();
+    scan.rooms = RoomTitles();
+    rooms_.ShowRooms(scan.rooms);
+    return scan;
 }
 
-void MessengerLink::FillRoomList() {
-    SendMessageA(combo1_, CB_RESETCONTENT, 0, 0);
-    SetWindowTextA(combo1_, "");
-    for (const std::string& title : ListChatWindowTitles(ChatClass)) {
-        const LRESULT added =
-            SendMessageA(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
-        if (added == CB_ERR || added == CB_ERRSPACE) return;  // keep what was added
-    }
-    // Fails quietly on an empty list: the text stays empty.
-    SendMessageA(combo1_, CB_SETCURSEL, 0, 0);
-}
+std::vector<std::string> MessengerLink::RoomTitles() const { return ListChatWindowTitles(ChatClass); }
+
+void MessengerLink::FillRoomList() { rooms_.ShowRooms(RoomTitles()); }
 
 void MessengerLink::Combo1_DropDown() {
     PalRoomGrab();
@@ -64,13 +60,13 @@ void MessengerLink::EnsureRoomOpen(const std::string& room) {
 }
 
 HWND MessengerLink::FindInputBox() {
-    const std::string roomTitle = Combo1Text();
+    const std::string roomTitle = ChosenRoom();
     HWND splitter = FindRoomChild(ChatClass, roomTitle, kSplitterClass, kInputSplitterIndex);
     return FindChildByIndex(splitter, InputIndex);
 }
 
 void MessengerLink::TxtSendPal(std::string& DisHere) {
-    const std::string room = Combo1Text();
+    const std::string room = ChosenRoom();
     if (room.size() >= 2) EnsureRoomOpen(room);
     HWND input = FindInputBox();
 
@@ -91,10 +87,7 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
                         kSendTimeoutMs, &result);
 }
 
-std::string MessengerLink::Combo1Text() const {
-    const int length = GetWindowTextLengthA(combo1_);
-    if (length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(combo1_, text.data(), length + 1);
+std::string MessengerLink::ChosenRoom() const {
+    std::string text = rooms_.ChosenRoom();
     return StripNull(text);
 }

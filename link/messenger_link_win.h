@@ -1,13 +1,16 @@
-// The link to the messenger: which generation is installed, the room list in
-// Combo1, and delivery of one message into the chosen room's input box.
+// The link to the messenger: which generation is installed, which rooms are
+// open, and delivery of one message into the chosen room's input box.
 //
-// The main window owns one MessengerLink. It runs PalRoomGrab at start-up and
-// Combo1_DropDown when the room list is opened; every sender hands its
-// finished RTF to TxtSendPal and paces itself with Delay.
+// The link fills no control: it hands what it found to a RoomChooser (the
+// main window's Combo1 and caption) and reads the chosen room from it. The
+// main window runs PalRoomGrab at start-up and Combo1_DropDown when the room
+// list is opened; every sender hands its finished RTF to TxtSendPal and paces
+// itself with Delay.
 #pragma once
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "link/delay_win.h"
 #include "link/pal_version.h"
@@ -19,25 +22,45 @@
 // messenger while we run counts at the next room scan.
 short DetectPalVersion();
 
+// What a scan of the messenger found.
+struct RoomScan {
+    short generation = 0;             // as DetectPalVersion reports it
+    bool messengerFound = false;      // a generation was recognised
+    std::vector<std::string> rooms;   // titles of the open chat windows, topmost first
+};
+
+// Where the rooms are shown and one is chosen (Combo1 in the program).
+class RoomChooser {
+public:
+    virtual ~RoomChooser() = default;
+    // The room text as the user chose or typed it.
+    virtual std::string ChosenRoom() const = 0;
+    // Lists `rooms` in place of the old list and chooses the first.
+    virtual void ShowRooms(const std::vector<std::string>& rooms) = 0;
+    // A scan recognised no generation.
+    virtual void ShowMessengerMissing() = 0;
+};
+
 class MessengerLink {
 public:
-    // form1: the main window (its caption becomes "No Pal Found" when no
-    // generation is recognised); combo1: the room combo box (CBS_DROPDOWN).
-    MessengerLink(HWND form1, HWND combo1) : form1_(form1), combo1_(combo1) {}
+    explicit MessengerLink(RoomChooser& rooms) : rooms_(rooms) {}
 
-    // Re-detects the generation, applies its settings, refills the room list.
-    void PalRoomGrab();
-    // Clears Combo1 and lists the titles of the open chat windows, topmost
-    // first, then selects the first. Stops quietly on any failure.
+    // Re-detects the generation, applies its settings and lists the rooms;
+    // the chooser is shown the result.
+    RoomScan PalRoomGrab();
+    // The titles of the open chat windows of the current generation's class,
+    // topmost first.
+    std::vector<std::string> RoomTitles() const;
+    // Lists the rooms in the chooser afresh.
     void FillRoomList();
-    // The room list is being opened: scan, then fill once more, so the user
+    // The room list is being opened: scan, then list once more, so the user
     // picks from a fresh list.
     void Combo1_DropDown();
     // Before a delivery: when no top-level window's title contains the room
-    // text any more, the room has gone; rescan, which selects the first room.
+    // text any more, the room has gone; rescan, which chooses the first room.
     void EnsureRoomOpen(const std::string& room);
-    // The input box of the room Combo1 names: the InputIndex-th rich edit of
-    // the fourth splitter of the chat window titled exactly so; null if none.
+    // The input box of the chosen room: the InputIndex-th rich edit of the
+    // fourth splitter of the chat window titled exactly so; null if none.
     HWND FindInputBox();
 
     void SetPal9Classes();
@@ -58,8 +81,7 @@ public:
     static constexpr UINT kSendTimeoutMs = 30000;
 
 private:
-    std::string Combo1Text() const;
+    std::string ChosenRoom() const;
 
-    HWND form1_;
-    HWND combo1_;
+    RoomChooser& rooms_;
 };

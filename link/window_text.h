@@ -4,14 +4,12 @@
 #pragma once
 #include <string>
 
+#include "ui/ansi_text.h"
+
 // The text up to (not including) its first NUL, or all of it when it holds
 // none. The cut text is stored back into `text` as well, the way the window
 // search reads fixed-size name buffers.
 std::string StripNull(std::string& text);
-
-// Lower case as the system's ANSI code page has it: A-Z and the accented
-// capitals of Windows-1252 (so "ÄRZTE" and "ärzte" compare equal).
-std::string LowerAnsi(std::string text);
 
 // Both sides lower-cased, then compared whole.
 bool EqualsNoCase(const std::string& a, const std::string& b);

@@ -12,6 +12,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -60,11 +61,15 @@ public:
     long EnumValues(const std::string& sPath, std::vector<std::string>& sName,
                     std::vector<RegValue>& sValue, long OnlyType);
 
+    // Called with each key's full path just before its block is written, so a
+    // caller can show the progress and keep its window responsive.
+    using ExportProgress = std::function<void(const std::string& keyPath)>;
+
     // Writes the key (and with `IncludeSubkeys` its whole branch) to a new
     // "REGEDIT4" file; 1 when written, 0 when the file exists or writing
-    // failed. `Output`, a text box, shows each key's path as it is written.
+    // failed.
     long ExportToReg(const std::string& sPath, const std::string& sRegFile,
-                     bool IncludeSubkeys = false, HWND Output = nullptr);
+                     bool IncludeSubkeys = false, const ExportProgress& Output = nullptr);
     // Applies a "REGEDIT4" file; 1 when processed to its end. Leaves
     // CreateKeyIfDoesntExists set to true.
     long ImportFromReg(const std::string& sRegFile);
@@ -81,7 +86,7 @@ public:
 private:
     // Writes the block of one key (and of its subkeys when asked) to the file.
     bool WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
-                       bool includeSubkeys, HWND output);
+                       bool includeSubkeys, const ExportProgress& output);
 
     bool createIfMissing_ = true;
 };

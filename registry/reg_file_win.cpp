@@ -6,15 +6,12 @@
 #include "registry/bin_text.h"
 #include "registry/reg_path.h"
 #include "registry/regedit4.h"
+#include "ui/files_win.h"
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -30,49 +27,21 @@ bool WriteToFile(const std::string& path, const char* mode, const std::string& t
     return std::fclose(file.release()) == 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    text.clear();
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) text.append(chunk, got);
-    return !std::ferror(file.get());
-}
-
-// Lets the window handle what is waiting (a long export keeps the program
-// responsive and its progress box painted). A quit request is left for the
-// main loop.
-void ProcessPendingEvents() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 std::string LineOf(const std::string& text) { return text + kRegedit4LineEnd; }
 
 }  // namespace
 
 long RegAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile,
-                            bool IncludeSubkeys, HWND Output) {
-    if (FileExists(sRegFile)) return 0;  // never overwrite a file
+                            bool IncludeSubkeys, const ExportProgress& Output) {
+    if (FilePresent(sRegFile)) return 0;  // never overwrite a file
     if (!WriteToFile(sRegFile, "wb", LineOf(kRegedit4Header) + LineOf(""))) return 0;
     return WriteKeyBlock(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
 }
 
 bool RegAccess::WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
-                              bool includeSubkeys, HWND output) {
+                              bool includeSubkeys, const ExportProgress& output) {
     const std::string path = LengthenRootNames(sPath);
-    if (output) {
-        ProcessPendingEvents();
-        SetWindowTextA(output, path.c_str());
-    }
+    if (output) output(path);
 
     std::string block = LineOf(Regedit4KeyLine(path));
     // A default value that cannot be read as a string gives back the
@@ -110,7 +79,7 @@ long RegAccess::ImportFromReg(const std::string& sRegFile) {
     // Every write of the import creates the keys it needs, and the object
     // stays that way afterwards.
     createIfMissing_ = true;
-    if (!FileExists(sRegFile)) return 0;
+    if (!FilePresent(sRegFile)) return 0;
     std::string text;
     if (!ReadWholeFile(sRegFile, text)) return 0;
     std::vector<RegImportStep> steps;

@@ -17,7 +17,7 @@ fi
 FLAGS=(-std=c++20 -g -O1 -Wall -Wextra -I.
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 SOURCES=(effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp
-         effects/rtf_writer.cpp fuzz/markup_rtf_fuzz.cpp)
+         effects/rtf_writer.cpp ui/ansi_text.cpp fuzz/markup_rtf_fuzz.cpp)
 BIN="$OUT/markup_rtf_fuzz"
 # Rebuild only when a source is newer than the binary.
 rebuild=0

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/line_list.h"
+#include "ui/line_list.h"
 
 using Entries = std::vector<std::string>;
 

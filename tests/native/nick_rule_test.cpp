@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/nick_rule.h"
+#include "effects/nick_rule.h"
 
 TEST(NickRule, ReplacesEveryPlaceholderLeftToRightCaseSensitive) {
     EXPECT_EQ(ApplyChosenNick("hi sn% and sn%!", "Bob"), "hi Bob and Bob!");

@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <optional>
 
-#include "app/pause_seconds.h"
+#include "link/pause_seconds.h"
 
 TEST(PauseSeconds, ReadsDecimalSecondsAsTypedAndRefusesAnythingElseLeavingTheValueAlone) {
     const struct { const char* text; std::optional<float> seconds; } cases[] = {

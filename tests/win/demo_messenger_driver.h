@@ -10,7 +10,10 @@
 #include <tuple>
 #include <vector>
 
+#include "link/messenger_link_win.h"
 #include "tools/transcript_format.h"
+#include "ui/files_win.h"
+#include "ui/list_box_win.h"
 
 class DemoMessenger {
 public:
@@ -23,9 +26,7 @@ public:
 
     // The exe beside the running one (the build puts them in one folder).
     static std::string ExePath() {
-        char path[MAX_PATH] = {};
-        std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-        return folder.erase(folder.find_last_of("\\/") + 1) + "demo_messenger.exe";
+        return ExeFolder() + "\\demo_messenger.exe";
     }
 
     // True once a window is up for every room; `options` go before the rooms.
@@ -214,13 +215,17 @@ private:
     bool existed_[2] = {};
 };
 
-// The main window's pieces the link works on: Form1 and its drop-down Combo1.
-struct LinkWindows {
+// The main window's pieces the link works on: Form1's caption and its
+// drop-down Combo1, shown the rooms the way the main window shows them.
+struct LinkWindows : RoomChooser {
     HWND form1 = CreateWindowExA(0, "STATIC", "Vivarto", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                                  nullptr, nullptr);
     HWND combo1 = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN | WS_VSCROLL, 0, 0, 150, 200, form1,
                                   nullptr, nullptr, nullptr);
-    ~LinkWindows() { DestroyWindow(form1); }
+    ~LinkWindows() override { DestroyWindow(form1); }
+    std::string ChosenRoom() const override { return Text(); }
+    void ShowRooms(const std::vector<std::string>& rooms) override { FillComboBox(combo1, rooms); }
+    void ShowMessengerMissing() override { SetWindowTextA(form1, "No Pal Found"); }
     std::vector<std::string> Items() const {
         std::vector<std::string> items;
         char text[256];

@@ -8,8 +8,8 @@
 #include <tuple>
 
 #include "app/form1_win.h"
-#include "app/line_list.h"
-#include "app/list_files_win.h"
+#include "ui/line_list.h"
+#include "ui/list_files_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
 #include "designs/decorations.h"
@@ -90,17 +90,17 @@ protected:
     Lines Designs() { return ListBoxItems(List4()); }
     void Choose(int index) {
         SendMessageA(List4(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        form_->OnCommand(IDC_LIST4, LBN_SELCHANGE, List4());
+        form_->OnCommand(IDC_LIST4, LBN_SELCHANGE);
     }
 
-    RichTextBox& Art() { return form_->Box(5); }
+    RichTextBox& Art() { return NumberedBox(form_->Context(), 5); }
     HWND List5() { return form_->Control(IDC_LIST5); }
     // Highlights exactly `rows`, the caret on the last, and tells the tab.
     void ClickRows(std::initializer_list<int> rows) {
         SendMessageA(List5(), LB_SETSEL, FALSE, -1);
         for (int row : rows) SendMessageA(List5(), LB_SETSEL, TRUE, row);
         SendMessageA(List5(), LB_SETCARETINDEX, *(rows.end() - 1), FALSE);
-        form_->OnCommand(IDC_LIST5, LBN_SELCHANGE, List5());
+        form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);
     }
     std::vector<bool> SaveAs(const Lines& names) {  // "Save As New", each name typed and saved
         return Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, names, IDC_FORM5_COMMAND1});
@@ -119,17 +119,17 @@ protected:
 TEST_F(DesignTabs, TextListButtonsKeepSavedTxtAndTheSizeAndColourBoxes) {
     const std::string line = Decoration(18) + "a, \"quoted\" " + Decoration(93);
     Start(1, {"Hi sn%!", "two"});
-    form_->SetControlText(IDC_LABEL3, "Bob");
+    form_->Context().SetControlText(IDC_LABEL3, "Bob");
     Choose(0);
-    EXPECT_EQ(form_->Box(1).Text(), "Hi sn%!");  // Auto Send "No": copied as it is
+    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text(), "Hi sn%!");  // Auto Send "No": copied as it is
     SetFocus(List4());
     SendMessageA(List4(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(form_->Box(1).Text(), "two");
+    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text(), "two");
 
-    form_->SetControlText(IDC_TEXT4, line);
+    form_->Context().SetControlText(IDC_TEXT4, line);
     Click(IDC_COMMAND17);  // Save To List
     Click(IDC_COMMAND4);   // Clear
-    EXPECT_EQ(form_->ControlText(IDC_TEXT4), "");
+    EXPECT_EQ(form_->Context().ControlText(IDC_TEXT4), "");
     Choose(0);
     Click(IDC_COMMAND19);  // Delete: the list only
     EXPECT_EQ(dir_.Read("saved.txt"), "Hi sn%!\r\ntwo\r\n" + line + "\r\n");
@@ -147,13 +147,13 @@ TEST_F(DesignTabs, TextListButtonsKeepSavedTxtAndTheSizeAndColourBoxes) {
                                    {IDC_CHECK2, "---"}, {IDC_CHECK1, "-x-"}, {IDC_CHECK3, "-x-"}}) {
         Click(click);
         std::string sizes;  // small, medium, large
-        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += form_->IsChecked(id) ? 'x' : '-';
+        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += form_->Context().IsChecked(id) ? 'x' : '-';
         EXPECT_EQ(sizes, expected) << click;
     }
     ui_.colorAnswers = {kGreen};
     for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10}) {  // the second and third cancelled
-        form_->OnCommand(box, BN_CLICKED, form_->Control(box));
-        EXPECT_EQ(form_->BoxColor(box), kGreen) << "the colour last accepted";
+        form_->OnCommand(box, BN_CLICKED);
+        EXPECT_EQ(form_->Context().BoxColor(box), kGreen) << "the colour last accepted";
     }
 }
 
@@ -188,7 +188,7 @@ TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
 
     SetForegroundWindow(form_->Hwnd());
     Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
-    PumpMessages();
+    RunPendingEvents();
     EXPECT_EQ(GetForegroundWindow(), editor);
     EXPECT_EQ(Text(line), made);
     SendMessageA(editor, WM_CLOSE, 0, 0);
@@ -249,8 +249,8 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
         Art().Select(start, length);
         Click(button);
     }
-    form_->OnCommand(IDC_PICTURE13, BN_CLICKED, form_->Control(IDC_PICTURE13));
-    EXPECT_EQ(form_->BoxColor(IDC_PICTURE13), kGreen);
+    form_->OnCommand(IDC_PICTURE13, BN_CLICKED);
+    EXPECT_EQ(form_->Context().BoxColor(IDC_PICTURE13), kGreen);
     const std::vector<Look> looks = Looks(Art());
     EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[5], looks[8]}),
               (std::vector<Look>{{'H', kGreen, true, 10}, {'e', 0, true, 8}, {' ', 0, false, 10},
@@ -262,13 +262,13 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
         Art().SetSelText("\r\n" + std::string(60, '~'));  // 79 characters: runs of 6
         Art().Select(5, 5);
         Art().SetSelFontSize(12);
-        form_->Box(4).SetTextRTF(Art().TextRTF());
-        form_->SetBoxColor(IDC_PICTURE13, from);
-        form_->SetBoxColor(IDC_PICTURE14, to);
+        NumberedBox(form_->Context(), 4).SetTextRTF(Art().TextRTF());
+        form_->Context().SetBoxColor(IDC_PICTURE13, from);
+        form_->Context().SetBoxColor(IDC_PICTURE14, to);
         Click(IDC_COMMAND24);
-        ApplyArtFadePerCharacter(form_->Box(4), static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
+        ApplyArtFadePerCharacter(NumberedBox(form_->Context(), 4), static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
         const std::vector<Look> faded = Looks(Art());
-        EXPECT_EQ(faded, Looks(form_->Box(4)));
+        EXPECT_EQ(faded, Looks(NumberedBox(form_->Context(), 4)));
         const auto schedule = ArtFadeColors(static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), 79);
         EXPECT_EQ(faded[9].color, schedule[10]) << "each break counts two";
         EXPECT_EQ(faded[4], (Look{'G', schedule[5], false, 12})) << "bold and sizes stay";
@@ -286,32 +286,32 @@ TEST_F(DesignTabs, SendingToARoom) {
     DrawThreeLines();
     Art().Select(3, 0);
     Art().SetSelText(" sn%");
-    form_->SetControlText(IDC_LABEL3, "Bob");
+    form_->Context().SetControlText(IDC_LABEL3, "Bob");
     Click(IDC_COMMAND25);
     EXPECT_EQ(Shown(0), "Not Connected: Please Connect to the room first. (64)");
     form_->Link().SetPal10Classes();
     form_->Link().FillRoomList();
-    form_->SetControlText(IDC_COMBO1, "Art Gallery");
-    form_->SetControlText(IDC_TEXT5, "1,5");
+    form_->Context().SetControlText(IDC_COMBO1, "Art Gallery");
+    form_->Context().SetControlText(IDC_TEXT5, "1,5");
     Click(IDC_COMMAND25);
     EXPECT_EQ(Shown(1), "Send To Room: The pause in Timer: must be a number of seconds, for example 1 or 0.5. (64)");
-    form_->SetControlText(IDC_TEXT5, "0.5");
+    form_->Context().SetControlText(IDC_TEXT5, "0.5");
     const ULONGLONG start = GetTickCount64();
     Click(IDC_COMMAND25);
     EXPECT_GE(GetTickCount64() - start, 1500u) << "three pauses, the last included";
-    EXPECT_EQ(form_->Box(1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
+    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
     EXPECT_EQ(Art().Text(), "Red sn%\r\nGreen\r\nBlue!");
 
     Click(IDC_OPTION8);  // Auto Send "Yes"
-    form_->SetBoxColor(IDC_PICTURE7, kGreen);
-    form_->SetBoxColor(IDC_PICTURE10, RGB(1, 2, 3));  // shown, never applied
+    form_->Context().SetBoxColor(IDC_PICTURE7, kGreen);
+    form_->Context().SetBoxColor(IDC_PICTURE10, RGB(1, 2, 3));  // shown, never applied
     Click(IDC_CHECK3);  // Bold
     Click(IDC_CHECK2);  // 12 points
     Choose(0);
-    EXPECT_EQ(form_->Box(1).SelStart(), 7) << "the caret waits at the end";
+    EXPECT_EQ(NumberedBox(form_->Context(), 1).SelStart(), 7) << "the caret waits at the end";
     Click(IDC_CHECK3);
     Click(IDC_CHECK4);  // 8 points
-    form_->SetControlText(IDC_LABEL3, "No Nick");
+    form_->Context().SetControlText(IDC_LABEL3, "No Nick");
     Choose(0);
     HWND input = messenger.InputBox("Art Gallery");
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
@@ -327,14 +327,14 @@ TEST_F(DesignTabs, SendingToARoom) {
     for (std::size_t k = 0; k < 3; ++k) {
         const auto& [line, color, bold] = art[k];
         EXPECT_EQ(posted[k].room, "Art Gallery");
-        form_->Box(4).SetTextRTF(posted[k].rtf);
-        const std::vector<Look> looks = Looks(form_->Box(4));
+        NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
+        const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
         for (std::size_t i = 0; i < line.size(); ++i) EXPECT_EQ(looks.at(i), (Look{line[i], color, bold, 10})) << line;
     }
     for (std::size_t k = 3; k < 5; ++k) {
         EXPECT_EQ(posted[k].text, k == 3 ? "Hi Bob!" : "Hi sn%!");
-        form_->Box(4).SetTextRTF(posted[k].rtf);
-        const std::vector<Look> looks = Looks(form_->Box(4));
+        NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
+        const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
         for (const Look& look : looks)
             EXPECT_EQ(std::pair(look.bold, look.size), std::pair(k == 3, k == 3 ? 12.0 : 8.0)) << look.ch;
         EXPECT_EQ(looks.at(6).color, kBlue) << "faded to exactly colour B";
@@ -348,7 +348,7 @@ TEST_F(DesignTabs, SendingToARoom) {
         PostMessageA(g_closing, WM_CLOSE, 0, 0);
     });
     Click(IDC_COMMAND25);
-    EXPECT_TRUE(form_->Closed());
+    EXPECT_TRUE(form_->Context().Closed());
     Sleep(300);
     EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line only, then the close ended the send";
     MSG quit;

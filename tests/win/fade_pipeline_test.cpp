@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/color_box_win.h"
+#include "context/tab_context_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "effects/fade_text.h"
 #include "tests/win/rich_format_probe.h"
+#include "tests/win/win_test_support.h"
+#include "ui/color_box_win.h"
 
 class FadePipelineTest : public ::testing::Test {
 protected:
@@ -20,22 +22,25 @@ protected:
                                   GetModuleHandleA(nullptr), nullptr);
         composer_.Attach(RichTextBox::Create(parent_, 1, ES_MULTILINE | WS_VISIBLE, 0, 0, 600, 120));
         receiver_.Attach(RichTextBox::Create(parent_, 2, ES_MULTILINE | WS_VISIBLE, 0, 130, 600, 120));
-        pickers_ = {Child("BUTTON", BS_AUTOCHECKBOX), Child(kColorBoxClass, 0), Child(kColorBoxClass, 0)};
-        ColorBox_SetColor(pickers_.picColorA, RGB(255, 0, 0));
-        ColorBox_SetColor(pickers_.picColorB, RGB(0, 0, 255));
+        Child("BUTTON", BS_AUTOCHECKBOX, IDC_CHKRANDOMCOLOR);
+        ColorBox_SetColor(Child(kColorBoxClass, 0, IDC_PICCOLORA), RGB(255, 0, 0));
+        ColorBox_SetColor(Child(kColorBoxClass, 0, IDC_PICCOLORB), RGB(0, 0, 255));
+        context_.AttachWindows(parent_, {});
     }
     void TearDown() override { DestroyWindow(parent_); }
-    HWND Child(const char* cls, DWORD style) {
-        return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 260, 20, 20, parent_, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+    HWND Child(const char* cls, DWORD style, int id) {
+        return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 260, 20, 20, parent_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     }
-    COLORREF A() { return ColorBox_GetColor(pickers_.picColorA); }
-    COLORREF B() { return ColorBox_GetColor(pickers_.picColorB); }
-    // What a sender does: colours from the pickers, the pipeline, then the
-    // characters the messenger shows for the box's TextRTF.
+    COLORREF A() { return context_.BoxColor(IDC_PICCOLORA); }
+    COLORREF B() { return context_.BoxColor(IDC_PICCOLORB); }
+    // What a sender does: colours from the pickers, the "Random Color" roll,
+    // the pipeline, then the characters the messenger shows for the box's TextRTF.
     std::vector<ProbedChar> Send(const char* text = nullptr) {
         if (text) composer_.SetText(text);
-        FadePipeline(composer_, A(), B(), pickers_);
+        const COLORREF a = A(), b = B();
+        context_.RollRandomPickerColors();
+        FadePipeline(composer_, a, b);
         receiver_.SetTextRTF(composer_.TextRTF());
         EXPECT_EQ(receiver_.Text(), composer_.Text());
         return ProbeCharacters(receiver_.Hwnd());
@@ -43,7 +48,8 @@ protected:
 
     HWND parent_ = nullptr;
     RichTextBox composer_, receiver_;
-    MainPickers pickers_;
+    RecorderUi ui_;
+    TabContext context_{ui_, "."};
 };
 
 TEST_F(FadePipelineTest, HelloWorldArrivesFadedFromRedToBlueInPlainArial) {
@@ -73,9 +79,7 @@ TEST_F(FadePipelineTest, TagsTypedByTheUserAreRenderedLinesKeptAndEmptyStaysEmpt
 TEST_F(FadePipelineTest, RandomColorRepaintsThePickersOnEveryCallButFadesBetweenTheGivenColours) {
     Send("some text");
     EXPECT_TRUE(A() == RGB(255, 0, 0) && B() == RGB(0, 0, 255)) << "unticked, the pickers stay as they are";
-    SendMessageA(pickers_.chkRandomColor, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(FadeText(RGB(255, 0, 0), RGB(0, 0, 255), "Hello world", pickers_),
-              FadeText(255, 16711680, "Hello world"));
+    context_.SetChecked(IDC_CHKRANDOMCOLOR, true);
     std::set<std::pair<COLORREF, COLORREF>> seen;
     auto inRange = [](COLORREF c) { return GetRValue(c) && GetGValue(c) && GetBValue(c) && (c >> 24) == 0; };
     for (int send = 0; send < 25; ++send) {

@@ -7,8 +7,8 @@
 
 #include "app/form1_win.h"
 #include "app/info_windows_win.h"
-#include "app/list_files_win.h"
-#include "app/resource.h"
+#include "ui/list_files_win.h"
+#include "context/resource.h"
 #include "link/messenger_link_win.h"
 #include "tests/win/win_test_support.h"
 
@@ -103,14 +103,14 @@ TEST(Form1Layout, StartValuesHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     char caption[64];
     GetWindowTextA(hwnd, caption, sizeof caption);
     EXPECT_STREQ(caption, DetectPalVersion() == 0 ? "No Pal Found" : "Vivarto 11.5");
-    for (int on : {IDC_OPTION1, IDC_OPTION4, IDC_OPTION7, IDC_OPTION10, IDC_OPTION5}) EXPECT_TRUE(form.IsChecked(on));
+    for (int on : {IDC_OPTION1, IDC_OPTION4, IDC_OPTION7, IDC_OPTION10, IDC_OPTION5}) EXPECT_TRUE(form.Context().IsChecked(on));
     for (int off : {IDC_OPTION2, IDC_OPTION3, IDC_OPTION8, IDC_OPTION9, IDC_OPTION6, IDC_CHKRANDOMCOLOR, IDC_CHECK1,
                     IDC_CHECK2, IDC_CHECK3, IDC_CHECK4})
-        EXPECT_FALSE(form.IsChecked(off));
-    for (int red : {IDC_PICCOLORA, IDC_PICTURE7, IDC_PICTURE10}) EXPECT_EQ(form.BoxColor(red), RGB(255, 0, 0));
-    for (int blue : {IDC_PICCOLORB, IDC_PICTURE8}) EXPECT_EQ(form.BoxColor(blue), RGB(0, 0, 255));
-    EXPECT_EQ(form.ControlText(IDC_TEXT2) + form.ControlText(IDC_TEXT5) + form.Label3Caption(), "11No Nick");
-    EXPECT_FALSE(form.Timer1Enabled());
+        EXPECT_FALSE(form.Context().IsChecked(off));
+    for (int red : {IDC_PICCOLORA, IDC_PICTURE7, IDC_PICTURE10}) EXPECT_EQ(form.Context().BoxColor(red), RGB(255, 0, 0));
+    for (int blue : {IDC_PICCOLORB, IDC_PICTURE8}) EXPECT_EQ(form.Context().BoxColor(blue), RGB(0, 0, 255));
+    EXPECT_EQ(form.Context().ControlText(IDC_TEXT2) + form.Context().ControlText(IDC_TEXT5) + form.Context().Label3Caption(), "11No Nick");
+    EXPECT_FALSE(form.Context().Timer1Enabled());
     RECT client;
     GetClientRect(hwnd, &client);
     HWND command15 = form.Control(IDC_COMMAND15);

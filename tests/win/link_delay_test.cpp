@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "app/modeless_win.h"
+#include "ui/message_loop_win.h"
 #include "link/delay_win.h"
 
 namespace {

@@ -14,7 +14,7 @@ TEST(DetectPalVersion, TheOldRecordWinsItsTextDecidesAndAScanNeverTakesBackWhatI
     PalInstallRecordsGuard keepRecords;
     RegAccess registry;  // the 32-bit view, where the installers write
     LinkWindows main;
-    MessengerLink link(main.form1, main.combo1);
+    MessengerLink link(main);
     // In the order of the substring tests: "9." first, "10.2.0" before "10.", only the exact "0" is the default.
     const struct {
         const char *old, *current;

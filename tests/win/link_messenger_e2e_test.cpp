@@ -24,7 +24,7 @@ protected:
     }
     DemoMessenger messenger_;
     LinkWindows main_;
-    MessengerLink link_{main_.form1, main_.combo1};
+    MessengerLink link_{main_};
 };
 
 TEST_F(DemoRooms, RoomsAreListedTopmostFirst) {

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1_win.h"
-#include "app/list_files_win.h"
+#include "ui/list_files_win.h"
 #include "app/main_tab_win.h"
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
@@ -43,23 +43,25 @@ class MainTabTest : public ::testing::Test {
 protected:
     void TearDown() override {
         form.reset();
-        PumpMessages();  // the quit a closed window left is not for the next test
+        RunPendingEvents();
+        MSG quit;  // the quit a closed window left is not for the next test
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     void Open() {
         form = std::make_unique<Form1>(ui, dir.Path());
         EXPECT_NE(form->Create(false), nullptr);
         ui.messages.clear();  // start-up notes (such as missing list files) are not this test's business
     }
-    void Click(int id) { form->OnCommand(id, BN_CLICKED, form->Control(id)); }
+    void Click(int id) { form->OnCommand(id, BN_CLICKED); }
     void ClickRow(int listId, int row, int code = LBN_SELCHANGE) {
         SendMessageA(form->Control(listId), LB_SETCURSEL, row, 0);
-        form->OnCommand(listId, code, form->Control(listId));
+        form->OnCommand(listId, code);
     }
     void Modes(bool fade, bool dance) {  // both pairs of option buttons, as a user's clicks leave them
-        for (int id : {IDC_OPTION1, IDC_OPTION2}) form->SetChecked(id, fade == (id == IDC_OPTION1));
-        for (int id : {IDC_OPTION3, IDC_OPTION4}) form->SetChecked(id, dance == (id == IDC_OPTION3));
+        for (int id : {IDC_OPTION1, IDC_OPTION2}) form->Context().SetChecked(id, fade == (id == IDC_OPTION1));
+        for (int id : {IDC_OPTION3, IDC_OPTION4}) form->Context().SetChecked(id, dance == (id == IDC_OPTION3));
     }
-    RichTextBox& Box(int n) { return form->Box(n); }
+    RichTextBox& Box(int n) { return NumberedBox(form->Context(), n); }
     ProbedFormat FormatAt(int box, long position) {
         Box(box).Select(position, 1);
         return ProbeSelectionFormat(Box(box).Hwnd());
@@ -87,7 +89,7 @@ TEST_F(MainTabTest, FormatButtonsActOnTheTargetOfTheModeAndEveryColourPickerShar
     ui.colorAnswers = {kRed};
     Click(IDC_PICCOLORB);
     press(IDC_COMMAND7);  // cancelled: the colour last accepted, in B
-    EXPECT_EQ((Colours{form->BoxColor(IDC_PICCOLORA), form->BoxColor(IDC_PICCOLORB), FormatAt(1, 0).color}),
+    EXPECT_EQ((Colours{form->Context().BoxColor(IDC_PICCOLORA), form->Context().BoxColor(IDC_PICCOLORB), FormatAt(1, 0).color}),
               (Colours{kBlack, kRed, kRed}));
     for (bool dance : {false, true}) {
         Modes(true, dance);
@@ -113,19 +115,19 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     dir.Write("dr.txt", "r1\r\n");
     Open();
     for (const char* nick : {"Bob", "Bob", ""}) {
-        form->SetControlText(IDC_TEXT3, nick);
+        form->Context().SetControlText(IDC_TEXT3, nick);
         Click(IDC_COMMAND10);
     }
     EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\nBob\r\n\r\n");  // appended, not sorted
     ClickRow(IDC_LIST1, 4);
-    EXPECT_EQ(form->Label3Caption(), "");  // the empty nick is chosen, not "No Nick"
-    form->OnCommand(IDC_LABEL3, STN_CLICKED, form->Control(IDC_LABEL3));
-    EXPECT_EQ(form->Label3Caption(), "No Nick");
+    EXPECT_EQ(form->Context().Label3Caption(), "");  // the empty nick is chosen, not "No Nick"
+    form->OnCommand(IDC_LABEL3, STN_CLICKED);
+    EXPECT_EQ(form->Context().Label3Caption(), "No Nick");
     ClickRow(IDC_LIST1, 2);
     Click(IDC_COMMAND11);
     SendMessageA(form->Control(IDC_LIST1), LB_SETCURSEL, 3, 0);  // the last row, without choosing it
     Click(IDC_COMMAND11);
-    EXPECT_EQ(form->Label3Caption(), "Bob");  // a copy: still chosen after its row went
+    EXPECT_EQ(form->Context().Label3Caption(), "Bob");  // a copy: still chosen after its row went
     EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\n");
     // The dance lists: double-click, Add, Del, and Save with the files read back or one said to be missing.
     Box(2).SetTextRTF("{\\rtf1 \\b old}");
@@ -182,11 +184,11 @@ protected:
         };
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { poll(); });
         Click(IDC_COMMAND8);
-        auto resting = [&] { return !form->Timer1Enabled() && !form->Main().TickRunning(); };
-        for (const double end = Now() + 8; !resting() && Now() < end; Sleep(5)) PumpMessages();
+        auto resting = [&] { return !form->Context().Timer1Enabled() && !form->Main().TickRunning(); };
+        for (const double end = Now() + 8; !resting() && Now() < end; Sleep(5)) RunPendingEvents();
         EXPECT_TRUE(resting());
         restedAt = Now();
-        for (; Now() < restedAt + 0.3; Sleep(5)) PumpMessages();  // time for a message that must not come
+        for (; Now() < restedAt + 0.3; Sleep(5)) RunPendingEvents();  // time for a message that must not come
         KillTimer(nullptr, timer);
         return times;
     }
@@ -200,7 +202,7 @@ TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeO
     Modes(false, false);
     Box(1).SetText("hello sn% and SN%");
     Click(IDC_COMMAND1);
-    form->SetControlText(IDC_LABEL3, "Bob");
+    form->Context().SetControlText(IDC_LABEL3, "Bob");
     Box(1).SetTextRTF("{\\rtf1 \\b hi sn%}");
     Click(IDC_COMMAND1);
     EXPECT_EQ(Box(1).Text(), "hi Bob");
@@ -219,25 +221,25 @@ TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeO
 }
 
 TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntilTheWindowCloses) {
-    form->SetControlText(IDC_LABEL3, "Bob");
+    form->Context().SetControlText(IDC_LABEL3, "Bob");
     Box(1).SetText("hi sn%!");
-    form->SetControlText(IDC_COMBO1, "");
+    form->Context().SetControlText(IDC_COMBO1, "");
     Click(IDC_COMMAND1);
     RunTimer();
     EXPECT_EQ(Said(), "Not Connected: Please Connect to the room or PM first. 64\n"
                       "Not Connected: Please Connect to the room or PM first. 64\n");
-    form->SetControlText(IDC_COMBO1, "Lobby");
+    form->Context().SetControlText(IDC_COMBO1, "Lobby");
     for (bool dance : {true, false}) {
         Modes(true, dance);
-        form->SetControlText(IDC_TEXT2, dance ? "0.5s" : "1,5");
+        form->Context().SetControlText(IDC_TEXT2, dance ? "0.5s" : "1,5");
         RunTimer();
         EXPECT_EQ(Said(), "Time: The time between messages must be a number of seconds, for example 1 or 0.5. 64\n");
     }
-    form->SetControlText(IDC_TEXT2, "0.6");
+    form->Context().SetControlText(IDC_TEXT2, "0.6");
     Box(2).SetText("\\o/");
     double closedAt = 0;
     const auto times = RunTimer([&](std::size_t count) {
-        if (count == 1) form->SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
+        if (count == 1) form->Context().SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
         if (count == 2) Modes(true, true);
         if (count != 3) return;
         EXPECT_EQ(ColoursOf(Characters(1)), Faded("hi Bob!"));
@@ -255,12 +257,12 @@ TEST_F(MessengerTest, DanceRunOfTwoTicksPostsLeftRightLeftRightHalfASecondApartA
     Box(2).SetText("\\o/");
     Box(3).SetText("/o\\");
     Modes(true, true);
-    form->SetControlText(IDC_TEXT2, "0.5");
+    form->Context().SetControlText(IDC_TEXT2, "0.5");
     const auto times = RunTimer([&](std::size_t count) {
         if (count != 3) return;
         Click(IDC_COMMAND9);
         Modes(false, false);
-        form->SetControlText(IDC_TEXT2, "0.8");
+        form->Context().SetControlText(IDC_TEXT2, "0.8");
     });
     EXPECT_EQ(Posted(), (Texts{"\\o/", "/o\\", "\\o/", "/o\\"}));
     for (std::size_t i = 1; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;

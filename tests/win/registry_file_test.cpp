@@ -2,6 +2,7 @@
 // imported by the system's own registry editor for comparison.
 #include "tests/win/registry_test_support.h"
 #include "tests/win/win_test_support.h"
+#include "ui/message_loop_win.h"
 
 using namespace std::string_literals;
 using regtest::Listing;
@@ -53,7 +54,7 @@ TEST_F(RegFileTest, ExportShowsEachKeyInTheOutputBoxAfterLettingEventsRun) {
     reg.CreateKey(P("one"));
     HWND box = CreateWindowExA(0, "EDIT", "", 0, 0, 0, 300, 40, nullptr, nullptr, nullptr, nullptr);
     PostMessageA(box, WM_APP, 0, 0);
-    EXPECT_EQ(reg.ExportToReg(P(), folder.File("p.reg"), true, box), 1);
+    EXPECT_EQ(reg.ExportToReg(P(), folder.File("p.reg"), true, [box](const std::string& key) { ShowProgress(box, key); }), 1);
     MSG waiting;
     EXPECT_FALSE(PeekMessageA(&waiting, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
     char shown[300] = {};

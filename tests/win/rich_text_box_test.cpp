@@ -2,8 +2,8 @@
 // relies on, with line breaks and characters 0x80-0xFF in play.
 #include <gtest/gtest.h>
 
-#include "app/rich_text_box_win.h"
-#include "app/nick_rule.h"
+#include "ui/rich_text_box_win.h"
+#include "effects/nick_rule.h"
 #include "tests/win/win_test_support.h"
 
 namespace {

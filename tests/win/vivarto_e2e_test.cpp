@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/resource.h"
+#include "context/resource.h"
 #include "tests/win/demo_messenger_driver.h"
 
 namespace {

@@ -65,19 +65,15 @@ bool TempFolder::Exists(const std::string& name) const {
     return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+RichTextBox& NumberedBox(TabContext& context, int number) {
+    switch (number) {
+    case 1: return context.Composer();
+    case 2: return context.DanceFrame1();
+    case 3: return context.DanceFrame2();
+    case 4: return context.NickWorkBox();
+    case 5: return context.ArtDesign();
+    default: return context.ArtWorkBox();
     }
-}
-
-std::string ExeFolder() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/"));
 }
 
 void TwoBoxes::SetUp() {

@@ -7,8 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/rich_text_box_win.h"
-#include "app/ui_win.h"
+#include "context/tab_context_win.h"
+#include "ui/files_win.h"
+#include "ui/list_box_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/rich_text_box_win.h"
+#include "ui/ui_win.h"
 #include <gtest/gtest.h>
 
 struct RecordedMessage {
@@ -46,12 +50,8 @@ private:
     std::string path_;
 };
 
-// Runs every pending message of this thread.
-void PumpMessages();
-
-// Folder of the running test executable (the build folder, where vivarto.exe
-// and the demo messenger lie).
-std::string ExeFolder();
+// RichTextBox1 .. RichTextBox6 by number, for tests that go over several.
+RichTextBox& NumberedBox(TabContext& context, int number);
 
 // Two real rich text boxes in a hidden host window, for tests that compare
 // what two ways of filling a box leave in it.

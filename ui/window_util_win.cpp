@@ -1,4 +1,4 @@
-#include "app/window_util_win.h"
+#include "ui/window_util_win.h"
 
 HFONT MakeFont(HWND reference, const char* face, double points, bool bold) {
     HDC dc = GetDC(reference);

@@ -8,8 +8,8 @@
 
 #include "app/form1_win.h"
 #include "app/info_windows_win.h"
-#include "app/resource.h"
-#include "app/ui_win.h"
+#include "context/resource.h"
+#include "ui/ui_win.h"
 
 namespace {
 
@@ -83,16 +83,16 @@ int main(int argc, char** argv) {
     SetWindowPos(hwnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
     const char* tabs[3] = {"tab-main", "tab-text-designs", "tab-art-designs"};
     // Something to look at: a message in the composer and the first art design open.
-    form.Box(1).SetText("Hi sn%, welcome to the room!");
+    form.Context().Composer().SetText("Hi sn%, welcome to the room!");
     SendMessageA(form.Control(IDC_LIST5), LB_SETSEL, TRUE, 0);
-    form.OnCommand(IDC_LIST5, LBN_SELCHANGE, form.Control(IDC_LIST5));
+    form.OnCommand(IDC_LIST5, LBN_SELCHANGE);
     for (int i = 0; i < 3; ++i) {
         form.ShowTab(i);
         Pump();
         Capture(hwnd, tabs[i]);
     }
     // The design editor is modeless: open it from its button and picture it.
-    form.OnCommand(IDC_OPENEDITOR, BN_CLICKED, form.Control(IDC_OPENEDITOR));
+    form.OnCommand(IDC_OPENEDITOR, BN_CLICKED);
     Pump();
     if (HWND editor = FindWindowA(nullptr, "Editor")) {
         SetWindowPos(editor, HWND_TOP, 60, 60, 0, 0, SWP_NOSIZE);

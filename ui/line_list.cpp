@@ -1,4 +1,4 @@
-#include "app/line_list.h"
+#include "ui/line_list.h"
 
 std::string FormatLineList(const std::vector<std::string>& entries) {
     std::size_t size = 0;

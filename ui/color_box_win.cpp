@@ -1,4 +1,4 @@
-#include "app/color_box_win.h"
+#include "ui/color_box_win.h"
 
 namespace {
 

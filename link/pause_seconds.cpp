@@ -1,4 +1,4 @@
-#include "app/pause_seconds.h"
+#include "link/pause_seconds.h"
 
 #include <cfloat>
 #include <cstdlib>

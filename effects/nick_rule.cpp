@@ -1,4 +1,4 @@
-#include "app/nick_rule.h"
+#include "effects/nick_rule.h"
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
     if (from.empty()) return text;

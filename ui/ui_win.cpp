@@ -1,4 +1,4 @@
-#include "app/ui_win.h"
+#include "ui/ui_win.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

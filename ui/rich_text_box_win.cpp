@@ -1,4 +1,4 @@
-#include "app/rich_text_box_win.h"
+#include "ui/rich_text_box_win.h"
 
 #include <richedit.h>
 

@@ -1,0 +1,18 @@
+// List files (ui/line_list.h) and the list boxes they fill.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Writes the entries as a list file, replacing the old one in one step.
+bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries);
+// Appends the entries of a list file to the list box; false when unreadable.
+bool LoadListFile(HWND list, const std::string& path);
+// Writes the list box to the list file (errors are the caller's to ignore).
+bool SaveListFile(HWND list, const std::string& path);
+// Saves the list, empties it and reads the file back into it, so the list
+// shows what the file really holds (the older content when the write failed).
+// False, with the list left empty, when the file is not there afterwards: the
+// caller tells the user.
+bool SaveAndReloadListFile(HWND list, const std::string& path);

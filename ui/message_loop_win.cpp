@@ -1,0 +1,60 @@
+#include "ui/message_loop_win.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::vector<HWND>& Dialogs() {
+    static std::vector<HWND> dialogs;
+    return dialogs;
+}
+
+// True when the message was a dialog keystroke and has been handled.
+bool DispatchDialogMessage(MSG& msg) {
+    for (HWND dialog : Dialogs()) {
+        if (IsWindow(dialog) && (dialog == msg.hwnd || IsChild(dialog, msg.hwnd)))
+            return IsDialogMessageA(dialog, &msg);
+    }
+    return false;
+}
+
+}  // namespace
+
+void RegisterDialogWindow(HWND dialog) {
+    if (std::find(Dialogs().begin(), Dialogs().end(), dialog) == Dialogs().end()) Dialogs().push_back(dialog);
+}
+
+void UnregisterDialogWindow(HWND dialog) {
+    auto& d = Dialogs();
+    d.erase(std::remove(d.begin(), d.end(), dialog), d.end());
+}
+
+void DispatchOne(MSG& msg) {
+    if (DispatchDialogMessage(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+bool RunPendingEvents() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        DispatchOne(msg);
+    }
+    return true;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+void ShowProgress(HWND box, const std::string& text) {
+    RunPendingEvents();
+    SetWindowTextA(box, text.c_str());
+}
