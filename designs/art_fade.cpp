@@ -18,9 +18,9 @@ std::uint32_t ShownChannel(std::int32_t channel) {
 }
 
 // Walks the schedule character by character and hands each colour to `emit`.
-// Channels, steps and the run counter keep the widths the fade has always had
-// (32-bit channels and steps, a 16-bit counter), so long designs behave the
-// same way they always did.
+// Channels and steps are 32-bit and the run counter 16-bit: designs saved and
+// faded by earlier versions of the program must fade to the same colours now,
+// the long ones included, or a user's library changes look when re-faded.
 template <typename Emit>
 void WalkSchedule(std::int32_t startColor, std::int32_t endColor, long length, Emit emit) {
     if (length <= 0) return;  // an empty design: nothing to colour
@@ -39,8 +39,9 @@ void WalkSchedule(std::int32_t startColor, std::int32_t endColor, long length, E
         emit(ShownChannel(current[0]) + 256u * ShownChannel(current[1]) + 65536u * ShownChannel(current[2]));
         if (runs) {
             if (runLimit > counter) {
-                // A counter at its 16-bit limit cannot count on; the colour
-                // then holds to the end, as it always has on huge designs.
+                // A counter at its 16-bit limit stops there: a wrap-around
+                // would restart the steps mid-design, so the colour holds to
+                // the end instead.
                 if (counter < INT16_MAX) ++counter;
             } else {
                 for (int c = 0; c < 3; ++c) current[c] += step[c];

@@ -1,22 +1,13 @@
-// The editor's decorations: the count, the deliberate repeats, and exact bytes.
+// The editor's decorations: the count, and the deliberate repeats.
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "designs/decorations.h"
 
 namespace {
-
-// "20 29 B0" -> the bytes 0x20 0x29 0xB0.
-std::string Bytes(const char* hex) {
-    std::istringstream in(hex);
-    std::string out;
-    for (unsigned value; in >> std::hex >> value;) out.push_back(static_cast<char>(value));
-    return out;
-}
 
 std::string Entry(int number) { return std::string(kDecorations.at(static_cast<std::size_t>(number - 1))); }
 
@@ -40,13 +31,4 @@ TEST(Decorations, OneLineEachWithOnlyTheIntendedRepeats) {
     EXPECT_EQ(repeats, (std::set<std::pair<int, int>>{{42, 80}, {42, 81}, {80, 81}, {43, 82}, {43, 83}, {82, 83}, {45, 89}}));
     EXPECT_EQ(softHyphens, (std::set<int>{19, 93, 94}));
     EXPECT_EQ(Entry(88), Entry(45) + " ") << "a near repeat, distinct by its trailing blank";
-}
-
-TEST(Decorations, EntriesKeepTheirExactBytes) {
-    const std::pair<int, const char*> cases[] = {
-        {1, "20 29 B0 B7 2E B7 B4 AF 60 B7 2D 3E"}, {19, "60 B7 2E 84 2E 95 A4 AD 8B BB"},
-        {52, "8B 96 85 B7 B4 60 B7 85 96 9B"}, {58, "5B 60 91 82 91 B0 95 2E 95 B0 91 82 91 B4 5D"},
-        {80, "5D A6 95 A6 5B"}, {89, "B7 EF A1 F7 A1 EF B7"}, {117, "28 B8 2E B7 B4 29"},
-    };
-    for (const auto& [number, hex] : cases) EXPECT_EQ(Entry(number), Bytes(hex)) << "entry " << number;
 }

@@ -9,6 +9,7 @@
 #include "app/form1_win.h"
 #include "app/info_windows_win.h"
 #include "context/resource.h"
+#include "ui/files_win.h"
 #include "ui/ui_win.h"
 
 namespace {
@@ -74,11 +75,8 @@ public:
 
 int main(int argc, char** argv) {
     g_outDir = argc > 1 ? argv[1] : ".";
-    char exe[MAX_PATH];
-    std::string folder(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    folder = folder.substr(0, folder.find_last_of('\\'));
     SilentUi ui;
-    Form1 form(ui, folder);
+    Form1 form(ui, ExeFolder());
     HWND hwnd = form.Create(true);
     SetWindowPos(hwnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
     const char* tabs[3] = {"tab-main", "tab-text-designs", "tab-art-designs"};

@@ -140,25 +140,4 @@ TEST(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
     EXPECT_EQ(messenger.Transcript().size(), 2u);
 }
 
-TEST(VivartoEndToEnd, DanceBotRunsFromItsButtonsAndClosingDuringAWaitEndsTheProgramCleanly) {
-    PalInstallRecordsGuard records;
-    ASSERT_TRUE(DemoMessenger::Install("11.3"));
-    DemoMessenger messenger;
-    ASSERT_TRUE(messenger.Start({"Lobby"}));
-    Vivarto vivarto;
-    ASSERT_TRUE(vivarto.Start());
-    vivarto.SetText(IDC_RICHTEXTBOX2, "\\o/");
-    vivarto.SetText(IDC_RICHTEXTBOX3, "/o\\");
-    vivarto.SetText(IDC_TEXT2, "0.4");
-    vivarto.Click(IDC_OPTION3);  // Dance
-    vivarto.Click(IDC_COMMAND8);  // Start
-    // A whole tick and the left frame of the next, then the window closes in its wait.
-    ASSERT_EQ(messenger.WaitForTranscript(3, 8000).size(), 3u);
-    EXPECT_TRUE(vivarto.Close());
-    Sleep(600);  // time for a message still on its way to reach the transcript
-    std::vector<std::string> texts;
-    for (const TranscriptEntry& entry : messenger.Transcript()) texts.push_back(entry.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"\\o/", "/o\\", "\\o/"}));
-}
-
 }  // namespace
