@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     for (const Modal& m : modals) {
         g_pending = m.name;
         SetTimer(nullptr, 0, 700, CaptureModal);
-        m.show(hwnd, ui, folder);
+        m.show(hwnd, ui, ExeFolder());
     }
     return 0;
 }
