@@ -52,20 +52,6 @@ protected:
     TabContext context_{ui_, "."};
 };
 
-TEST_F(FadePipelineTest, HelloWorldArrivesFadedFromRedToBlueInPlainArial) {
-    composer_.SetText("Hello world");
-    composer_.Select(0, 4);
-    composer_.SetSelBold(true);  // the composer's own formatting gives way to the plain faded text
-    const std::vector<ProbedChar> shown = Send();
-    EXPECT_EQ(composer_.Text(), "Hello world");
-    const std::vector<COLORREF> colors = {0x1700E8, 0x4600B9, 0x4600B9, 0x74008B, 0x74008B, 0xA2005D,  // BBGGRR
-                                          0xA2005D, 0xD1002E, 0xD1002E, 0xFF0000, 0xFF0000};
-    ASSERT_EQ(shown.size(), colors.size());
-    for (std::size_t k = 0; k < shown.size(); ++k)
-        EXPECT_EQ(shown[k],
-                  (ProbedChar{"Hello world"[k], {"Arial", 200, false, false, false, false, false, colors[k]}}));
-}
-
 TEST_F(FadePipelineTest, TagsTypedByTheUserAreRenderedLinesKeptAndEmptyStaysEmpty) {
     const std::vector<ProbedChar> shown = Send("a<b>bc\r\nnext line");
     EXPECT_EQ(composer_.Text(), "abc\r\nnext line");

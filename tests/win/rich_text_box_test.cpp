@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/rich_text_box_win.h"
-#include "effects/nick_rule.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -97,26 +96,6 @@ TEST_F(RichTextBoxTest, TextRtfCarriesEveryFormatToAnotherBox) {
     EXPECT_EQ(b_.SelColor(), RGB(255, 0, 0));
     EXPECT_TRUE(b_.SelUnderline());
     EXPECT_TRUE(b_.SelStrikeThru());
-}
-
-TEST_F(RichTextBoxTest, ReplacingThePlaceholderInsideOneRunKeepsTheFormat) {
-    a_.SetText("hi sn%!");
-    a_.Select(0, 7);
-    a_.SetSelBold(true);
-    a_.SetTextRTF(ApplyChosenNick(a_.TextRTF(), "B{o}b\\"));
-    EXPECT_EQ(a_.Text(), "hi B{o}b\\!");
-    a_.Select(3, 6);
-    EXPECT_TRUE(a_.SelBold());
-}
-
-TEST_F(RichTextBoxTest, SelRtfOfALineAndItsBreakHoldsThatLine) {
-    a_.SetText("one\r\ntwo\r\nthree");
-    a_.Select(5, 5);  // "two" + CR LF
-    b_.SetTextRTF(a_.SelRTF());
-    std::string got = b_.Text();
-    EXPECT_EQ(got.substr(0, 3), "two");
-    EXPECT_EQ(got.find("one"), std::string::npos);
-    EXPECT_EQ(got.find("three"), std::string::npos);
 }
 
 TEST_F(RichTextBoxTest, FilesRoundTripAndAMissingOrForeignFileLeavesTheBoxAlone) {
