@@ -62,19 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartUpCase{"dlist.txt", {{"One of the files [dlist.txt]does not exist!", "Saved", 16}},
                     {true, true, true, true, false}}));
 
-TEST(Form1StartUp, EntriesAreTakenWholeAndUnchanged) {
-    TempFolder dir;
-    for (const char* f : kFiles) dir.Write(f, "");
-    dir.Write("saved.txt", "a, b, \"c\"\r\n   leading\r\n\r\n\x95\xAD\xE9\r\nlast\r\n\r\n");
-    RecorderUi ui;
-    Form1 form(ui, dir.Path());
-    ASSERT_TRUE(form.Create(false));
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)),
-              (Entries{"a, b, \"c\"", "   leading", "", "\x95\xAD\xE9", "last", ""}));
-    EXPECT_TRUE(ListBoxItems(form.Control(IDC_LIST1)).empty());
-}
-
 TEST(Form1StartUp, ALongListLoadsWhole) {
     TempFolder dir;
     for (const char* f : kFiles) dir.Write(f, "");
