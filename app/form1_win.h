@@ -77,6 +77,7 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
     void Form_Initialize();
+    void SetWindowIcons();
     void Form_Load();
     void BuildPages();
     void SetStartValues();
