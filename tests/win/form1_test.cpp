@@ -11,6 +11,7 @@
 #include "app/resource.h"
 #include "link/messenger_link_win.h"
 #include "tests/win/win_test_support.h"
+#include "vivarto_version.h"
 
 namespace {
 
@@ -189,13 +190,14 @@ TEST(InformationWindows, TextsWordForWordBuiltAnewAndTheContactLink) {
     auto first = RunModal(about, ui);
     auto second = RunModal(about, ui);
     EXPECT_EQ(first, second);
-    ASSERT_GE(first.size(), 6u);
+    ASSERT_GE(first.size(), 7u);
     EXPECT_EQ(first[0], "About");
     EXPECT_EQ(first[1], "Vivarto");
-    EXPECT_EQ(first[2].rfind("By: ", 0), 0u);
-    EXPECT_EQ(first[4], "This is a real cool program for sending text to paltalk rooms, you can have dance steps "
+    EXPECT_EQ(first[2], "Version " VIVARTO_VERSION_TEXT);
+    EXPECT_EQ(first[3].rfind("By: ", 0), 0u);
+    EXPECT_EQ(first[5], "This is a real cool program for sending text to paltalk rooms, you can have dance steps "
                         "cool art designs and more.");
-    EXPECT_EQ(first[5], "OK");
+    EXPECT_EQ(first[6], "OK");
     auto help = RunModal([](HWND o, Ui&) { ShowHelp(o); }, ui);
     EXPECT_EQ(help, (std::vector<std::string>{
                         "Help", "1- First connect to the room",
