@@ -76,7 +76,9 @@ std::string EncodeListFile(const std::vector<std::string>& entries, ListEncoding
     if (readAs == ListEncoding::Windows1252) {
         bool lossless = false;
         std::string bytes = Windows1252FromUtf8(text, &lossless);
-        if (lossless) return bytes;
+        // Bytes that happen to read as UTF-8 would come back as other
+        // characters next time; the mark keeps them as typed.
+        if (lossless && !(HasByteAbove127(bytes) && IsValidUtf8(bytes))) return bytes;
         readAs = ListEncoding::Utf8WithBom;  // nothing typed may turn into "?"
     }
     if (readAs == ListEncoding::Utf8 && !IsValidUtf8(text)) readAs = ListEncoding::Utf8WithBom;

@@ -48,4 +48,6 @@ TEST(ListFile, ReadAsWindows1252UnlessItIsUtf8AndSavedAsRead) {
     // A character Windows-1252 lacks makes it UTF-8 with the mark; others stay.
     EXPECT_EQ(EncodeListFile({"caf\xC3\xA9", "\xE2\x98\x95"}, ListEncoding::Windows1252), bom + "caf\xC3\xA9\r\n\xE2\x98\x95\r\n");
     EXPECT_EQ(EncodeListFile({"caf\xC3\xA9"}, ListEncoding::Utf8), "caf\xC3\xA9\r\n");
+    EXPECT_EQ(EncodeListFile({"\xC3\x83\xC2\xA9"}, ListEncoding::Windows1252), bom + "\xC3\x83\xC2\xA9\r\n")
+        << "1252 bytes that would read back as UTF-8";
 }
