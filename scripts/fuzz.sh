@@ -7,6 +7,7 @@
 #                    unbalanced or does not read back as written
 #   regedit4_fuzz    the REGEDIT4 reader: keeps more than the file holds, or a
 #                    value written back reads differently
+#   line_list_fuzz   the list-file reader: a saved list reads back differently
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_TO_RUN=${1:-30}
@@ -20,9 +21,10 @@ fi
 FLAGS=(-std=c++20 -g -O1 -Wall -Wextra -I.
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
-# One target a line: name | sources | folder of its headers | seed folder | libFuzzer options
+# One target a line: name | sources | folders of its headers | seed folder | libFuzzer options
 TARGETS=(
-  "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp fuzz/markup_rtf_fuzz.cpp|effects|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
+  "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp effects/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
+  "line_list_fuzz|app/line_list.cpp effects/utf8.cpp fuzz/line_list_fuzz.cpp|app effects|fuzz/line_list_seeds|-max_len=4096"
   "regedit4_fuzz|registry/regedit4.cpp registry/bin_text.cpp registry/reg_path.cpp fuzz/regedit4_fuzz.cpp|registry|fuzz/regedit4_seeds|-dict=fuzz/regedit4.dict -max_len=8192"
 )
 EACH=$(( SECONDS_TO_RUN / ${#TARGETS[@]} ))
@@ -30,12 +32,14 @@ EACH=$(( SECONDS_TO_RUN / ${#TARGETS[@]} ))
 
 # Builds (when a source is newer than the binary) and runs one target.
 fuzz_target() {
-  local name=$1 headers=$3 seeds=$4 options=$5 bin="$OUT/$1/$1" rebuild=0 rc f
-  local -a sources
+  local name=$1 seeds=$4 options=$5 bin="$OUT/$1/$1" rebuild=0 rc f dir
+  local -a sources headers=()
   read -r -a sources <<<"$2"
+  for dir in $3; do headers+=("$dir"/*.h); done
+  [ -f "$OUT/$name" ] && rm -f "$OUT/$name"  # an older layout kept the binary there
   mkdir -p "$OUT/$name/corpus" "$OUT/$name/artifacts"
   [ -x "$bin" ] || rebuild=1
-  for f in "${sources[@]}" "$headers"/*.h; do
+  for f in "${sources[@]}" "${headers[@]}"; do
     [ "$f" -nt "$bin" ] && rebuild=1
   done
   if [ $rebuild -eq 1 ]; then
