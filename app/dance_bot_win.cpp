@@ -5,6 +5,7 @@
 #include "app/nick_rule.h"
 #include "app/pause_seconds.h"
 #include "link/messenger_link_win.h"
+#include "effects/utf8.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void MainTab::RunTick() {
     if (!dance) {
         if (!ReadPauseOrStop(seconds)) return;
         const std::string nick = form_.Label3Caption();
-        if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
+        if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(nick)));
         if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
         SendAndWait(seconds);
         return;

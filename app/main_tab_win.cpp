@@ -5,6 +5,7 @@
 #include "app/nick_rule.h"
 #include "effects/fade_pipeline_win.h"
 #include "link/messenger_link_win.h"
+#include "effects/utf8.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ void MainTab::Command1_Click() {
     RichTextBox& composer = form_.Box(1);
     // The nick goes into the composer for good, so the user sees what was sent.
     const std::string nick = form_.Label3Caption();
-    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
+    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(nick)));
     if (form_.IsChecked(IDC_OPTION1)) FadeComposer();
     std::string message = composer.TextRTF();
     form_.Link().TxtSendPal(message);
@@ -147,7 +148,7 @@ void MainTab::Label3_Click() { form_.SetControlText(IDC_LABEL3, kNoNick); }
 void MainTab::Command15_Click() {
     // Built in the hidden work box so the composer keeps its placeholder.
     RichTextBox& work = form_.Box(4);
-    work.SetTextRTF(ApplyChosenNick(form_.Box(1).TextRTF(), form_.Label3Caption()));
+    work.SetTextRTF(ApplyChosenNick(form_.Box(1).TextRTF(), Utf8FromWindows1252(form_.Label3Caption())));
     std::string message = work.TextRTF();
     form_.Link().TxtSendPal(message);
 }

@@ -10,6 +10,7 @@
 #include "designs/art_save_window_win.h"
 #include "designs/art_text.h"
 #include "link/messenger_link_win.h"
+#include "effects/utf8.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ void ArtDesignsTab::Command25_Click() {
     RichTextBox* source = &Design();
     const std::string nick = form_.Label3Caption();
     if (nick != kNoNick) {
-        form_.Box(6).SetTextRTF(ApplyChosenNick(Design().TextRTF(), nick));
+        form_.Box(6).SetTextRTF(ApplyChosenNick(Design().TextRTF(), Utf8FromWindows1252(nick)));
         source = &form_.Box(6);
     }
     struct SendingFlag {

@@ -7,6 +7,7 @@
 #include "designs/design_editor_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "link/messenger_link_win.h"
+#include "effects/utf8.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void TextDesignsTab::List4_Click() {
 
     // What the box made of the design is what goes out; an empty one stops here.
     if (composer.Text().empty()) return;
-    composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), form_.Label3Caption()));
+    composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(form_.Label3Caption())));
     const MainPickers pickers{form_.Control(IDC_CHKRANDOMCOLOR), form_.Control(IDC_PICCOLORA),
                               form_.Control(IDC_PICCOLORB)};
     FadePipeline(composer, form_.BoxColor(IDC_PICTURE7), form_.BoxColor(IDC_PICTURE8), pickers);

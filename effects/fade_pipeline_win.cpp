@@ -4,6 +4,7 @@
 #include "effects/fade_text.h"
 #include "effects/markup_to_rich_win.h"
 #include "effects/random_colors.h"
+#include "effects/utf8.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string FadeText(COLORREF a, COLORREF b, const std::string& text, const Main
 }
 
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& pickers) {
-    const std::string markup = FadeText(a, b, box.Text(), pickers);
+    const std::string markup = FadeText(a, b, Utf8FromWindows1252(box.Text()), pickers);
     // The markup is rendered straight from the string; the box never holds it
     // as plain text in between. Nothing could see that state (no message runs
     // before the render replaces it), yet storing it costs several complete
@@ -39,5 +40,5 @@ void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const MainPickers& p
     // the fader cuts segments by character count and may put a colour tag
     // between the CR and the LF of a line break, and a box holding a lone CR
     // or LF makes a break of each.
-    MarkupToRich(box, markup);
+    RenderRuns(box, ReadMarkup(markup));
 }

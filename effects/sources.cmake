@@ -7,6 +7,7 @@ set(EFFECTS_CORE_SOURCES
   effects/markup_reader.cpp
   effects/rtf_writer.cpp
   effects/random_colors.cpp
+  effects/utf8.cpp
 )
 set(EFFECTS_WIN_SOURCES
   effects/markup_to_rich_win.cpp

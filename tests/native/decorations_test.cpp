@@ -49,4 +49,5 @@ TEST(Decorations, EntriesKeepTheirExactBytes) {
         {80, "5D A6 95 A6 5B"}, {89, "B7 EF A1 F7 A1 EF B7"}, {117, "28 B8 2E B7 B4 29"},
     };
     for (const auto& [number, hex] : cases) EXPECT_EQ(Entry(number), Bytes(hex)) << "entry " << number;
+    EXPECT_EQ(DecorationUtf8(19), "`\u00B7.\u201E.\u2022\u00A4\u00AD\u2039\u00BB") << "shown and sent as these";
 }
