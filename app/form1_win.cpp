@@ -66,10 +66,26 @@ void Form1::Form_Initialize() {
 HWND Form1::Create(bool show) {
     Form_Initialize();
     if (!CreateModeless(IDD_FORM1, nullptr)) return nullptr;
+    SetWindowIcons();
     RegisterDialogWindow(hwnd_);
     if (show) ShowWindow(hwnd_, SW_SHOW);
     Form_Load();
     return hwnd_;
+}
+
+// The dialog class has no icon of its own: the caption and the taskbar show
+// what the window is given here (a program without the icon resource, as the
+// tests are, keeps the default).
+void Form1::SetWindowIcons() {
+    const struct {
+        WPARAM which;
+        int width, height;
+    } kIcons[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+    for (const auto& icon : kIcons) {
+        HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VIVARTO), IMAGE_ICON,
+                                  GetSystemMetrics(icon.width), GetSystemMetrics(icon.height), LR_SHARED);
+        if (image) SendMessageA(hwnd_, WM_SETICON, icon.which, reinterpret_cast<LPARAM>(image));
+    }
 }
 
 int Form1::Run() { return RunMessageLoop(); }

@@ -59,6 +59,7 @@ private:
     void ShowMessengerMissing() override;
 
     void Form_Initialize();
+    void SetWindowIcons();
     void Form_Load();
     void BuildPages();
     void SetStartValues();

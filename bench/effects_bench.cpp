@@ -1,7 +1,9 @@
 // Times the fade pipeline (fade, render into the composer, read TextRTF) the
 // one-step way against the character-at-a-time way, on a real RichEdit20W
-// under the platform or Wine. Prints one table; exits non-zero only when the
-// two ways disagree on the text they produce.
+// under the platform or Wine, the same steps on an 8,000-character text mixing
+// scripts and emoji, and the markup reader with the RTF writer on hostile
+// shapes that once grew with the square of their length. Prints the tables;
+// exits non-zero only when the two ways disagree on the text they produce.
 //
 //   effects_bench [--slow-max N]   (default 2000: the slow way grows with the
 //                                   square of the length and 8000 characters
@@ -20,6 +22,10 @@
 #include "effects/fade_pipeline_win.h"
 #include "effects/fade_text.h"
 #include "effects/markup_char_by_char_win.h"
+#include "effects/markup_reader.h"
+#include "effects/markup_to_rich_win.h"
+#include "effects/rtf_writer.h"
+#include "ui/utf8.h"
 
 namespace {
 
@@ -67,8 +73,8 @@ Timing FastPipeline(RichTextBox& box, const std::string& text) {
 Timing SlowPipeline(RichTextBox& box, const std::string& text) {
     box.SetText(text);
     const double t0 = NowMs();
-    const std::string markup = FadeText(RGB(255, 0, 0), RGB(0, 0, 255), box.Text());
-    MarkupToRichCharByChar(box, markup);
+    const std::string markup = FadeText(RGB(255, 0, 0), RGB(0, 0, 255), Utf8FromWindows1252(box.Text()));
+    MarkupToRichCharByChar(box, Windows1252FromUtf8(markup));
     const std::string rtf = box.TextRTF();
     const double t1 = NowMs();
     return {t1 - t0, box.Text(), rtf.size()};
@@ -77,6 +83,74 @@ Timing SlowPipeline(RichTextBox& box, const std::string& text) {
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+// About `n` characters as a person counts them, as UTF-8: Latin with accents,
+// Greek, Arabic, CJK, and emoji (one of them a surrogate pair with a skin tone).
+std::string MixedScriptText(std::size_t n) {
+    static const char* const kWords[] = {"caf\u00E9", "na\u00EFve", "\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1",
+                                         "\u0645\u0631\u062D\u0628\u0627", "\u4F60\u597D", "\u4E16\u754C",
+                                         "\U0001F600", "\U0001F44D\U0001F3FD", "\u2615", "hello"};
+    static const std::size_t kCounts[] = {4, 5, 7, 5, 2, 2, 1, 1, 1, 5};
+    std::string out;
+    std::size_t count = 0, word = 0;
+    while (count < n) {
+        const std::size_t w = word++ % (sizeof(kWords) / sizeof(kWords[0]));
+        out += kWords[w];
+        out += ' ';
+        count += kCounts[w] + 1;
+    }
+    return out;
+}
+
+// The fade, render and read-back of UTF-8 text on the core's path (the box is
+// given the document; its 8-bit Text() could not carry these characters).
+double Utf8Pipeline(RichTextBox& box, const std::string& text) {
+    const double t0 = NowMs();
+    RenderRuns(box, ReadMarkup(FadeText(RGB(255, 0, 0), RGB(0, 0, 255), text)));
+    const std::string rtf = box.TextRTF();
+    return NowMs() - t0 + (rtf.empty() ? 1e9 : 0);
+}
+
+// Markup shapes that made the reader or the writer quadratic: one long face
+// name followed by many style switches, a megabyte of distinct colours, a
+// megabyte of distinct faces.
+void HostileMarkupTable() {
+    struct Shape {
+        const char* name;
+        std::string markup;
+    };
+    std::vector<Shape> shapes(3);
+    shapes[0].name = "long face, bold toggles";
+    shapes[0].markup = "<font face=\"" + std::string(10000, 'f') + "\">";
+    while (shapes[0].markup.size() < 190000) shapes[0].markup += "<b>x</b>y";
+    shapes[1].name = "distinct colours";
+    shapes[2].name = "distinct faces";
+    char tag[64];
+    for (unsigned i = 0; shapes[1].markup.size() < 1000000; ++i) {
+        std::snprintf(tag, sizeof(tag), "<font color=#%06X>x", i & 0xFFFFFF);
+        shapes[1].markup += tag;
+    }
+    for (unsigned i = 0; shapes[2].markup.size() < 1000000; ++i) {
+        std::snprintf(tag, sizeof(tag), "<font face=\"Face %u\">x", i);
+        shapes[2].markup += tag;
+    }
+    std::printf("\nMarkup reader and RTF writer on hostile markup; median of 3 runs\n");
+    std::printf("%-24s | %9s | %9s | %10s\n", "shape", "bytes", "read (ms)", "write (ms)");
+    std::printf("-------------------------+-----------+-----------+-----------\n");
+    for (const Shape& shape : shapes) {
+        std::vector<double> reads, writes;
+        for (int r = 0; r < 3; ++r) {
+            const double t0 = NowMs();
+            const RenderedMarkup doc = ReadMarkup(shape.markup);
+            const double t1 = NowMs();
+            const std::string rtf = WriteRtf(doc);
+            const double t2 = NowMs();
+            reads.push_back(t1 - t0);
+            writes.push_back(t2 - t1 + (rtf.empty() ? 1e9 : 0));
+        }
+        std::printf("%-24s | %9zu | %9.1f | %10.1f\n", shape.name, shape.markup.size(), Median(reads), Median(writes));
+    }
 }
 
 }  // namespace
@@ -134,6 +208,17 @@ int main(int argc, char** argv) {
         std::printf("(char-by-char measured once per size)\n");
     std::printf("goal 500 chars < 10 ms: %s; 8000 chars < 150 ms: %s\n", goal500 ? "met" : "MISSED",
                 goal8000 ? "met" : "MISSED");
+
+    std::printf("\nUTF-8 path (FadeText, render the document, read TextRTF), one line; median of 7 runs\n");
+    for (const auto& [name, text] : {std::pair<const char*, std::string>{"Latin", Utf8FromWindows1252(ComposerText(8000, true))},
+                                     {"mixed scripts", MixedScriptText(8000)}}) {
+        std::vector<double> runs;
+        Utf8Pipeline(fast, text);  // warm-up: the first use of a script loads its fonts
+        for (int r = 0; r < 7; ++r) runs.push_back(Utf8Pipeline(fast, text));
+        std::printf("%-14s | 8000 chars | %8.2f ms | %zu UTF-8 bytes\n", name, Median(runs), text.size());
+        std::fflush(stdout);
+    }
+    HostileMarkupTable();
     DestroyWindow(host);
     return agree ? 0 : 1;
 }

@@ -143,6 +143,7 @@
 #define IDC_FORM6_LABEL3           2202
 #define IDC_FORM6_LABEL4           2203
 #define IDC_FORM6_COMMAND1         2204
+#define IDC_FORM6_VERSION          2205
 
 // FORM7
 #define IDC_FORM7_LABEL1           2300

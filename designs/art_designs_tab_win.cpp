@@ -11,6 +11,7 @@
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
+#include "ui/utf8.h"
 
 namespace {
 
@@ -171,7 +172,7 @@ void ArtDesignsTab::Command25_Click() {
     RichTextBox* source = &Design();
     const std::string nick = ctx_.Label3Caption();
     if (nick != kNoNick) {
-        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), nick));
+        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), Utf8FromWindows1252(nick)));
         source = &ctx_.ArtWorkBox();
     }
     RunningFlag sending(sending_);

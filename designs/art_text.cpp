@@ -11,8 +11,19 @@ std::string UpperAscii(std::string text) {
     return text;
 }
 
-// The names the system keeps for devices; a file named so (with any extension)
-// opens the device instead of a file.
+// A digit the system accepts after COM and LPT: 0-9 and the superscripts one,
+// two and three, as one Windows-1252 byte or as their two-byte UTF-8 form, so
+// the check holds whichever encoding the name arrives in.
+bool IsPortDigit(const std::string& digit) {
+    const auto superscript = [](unsigned char ch) { return ch == 0xB9 || ch == 0xB2 || ch == 0xB3; };
+    if (digit.size() == 1)
+        return (digit[0] >= '0' && digit[0] <= '9') || superscript(static_cast<unsigned char>(digit[0]));
+    return digit.size() == 2 && static_cast<unsigned char>(digit[0]) == 0xC2 &&
+           superscript(static_cast<unsigned char>(digit[1]));
+}
+
+// The names the system keeps for devices; a file named so (with any extension,
+// trailing spaces and dots ignored) opens the device instead of a file.
 bool IsDeviceName(const std::string& fileName) {
     std::string base = fileName.substr(0, fileName.find('.'));
     while (!base.empty() && base.back() == ' ') base.pop_back();
@@ -20,9 +31,8 @@ bool IsDeviceName(const std::string& fileName) {
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     for (const char* device : kDevices)
         if (base == device) return true;
-    if (base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0))
-        return base[3] >= '1' && base[3] <= '9';
-    return false;
+    return base.size() > 3 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           IsPortDigit(base.substr(3));
 }
 
 }  // namespace
@@ -45,6 +55,15 @@ bool IsUsableDesignName(const std::string& appFolder, const std::string& name) {
     if (fileName.size() > kMaxComponent) return false;
     if (IsDeviceName(fileName)) return false;
     return DesignFilePath(appFolder, name).size() <= kMaxPath;
+}
+
+bool IsSafeDesignRow(const std::string& appFolder, const std::string& row) {
+    return IsUsableDesignName(appFolder, row);
+}
+
+std::optional<std::string> DesignRowPath(const std::string& appFolder, const std::string& row) {
+    if (!IsSafeDesignRow(appFolder, row)) return std::nullopt;
+    return DesignFilePath(appFolder, row);
 }
 
 std::vector<std::string> SplitDesignLines(const std::string& text) {

@@ -1,5 +1,7 @@
 #include "designs/decorations.h"
 
+#include "ui/utf8.h"
+
 // One entry per line, numbered as the editor shows them (1-based). Bytes above
 // 0x7F are written as escapes: the characters are Windows-1252, whatever the
 // encoding of this file.
@@ -122,3 +124,4 @@ const std::array<std::string_view, kDecorationCount> kDecorations = {
     "\xB7\xB4)\x9B",  // 116
     "(\xB8.\xB7\xB4)",  // 117
 };
+std::string DecorationUtf8(std::size_t number) { return Utf8FromWindows1252(kDecorations.at(number - 1)); }

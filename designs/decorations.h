@@ -8,6 +8,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 inline constexpr std::size_t kDecorationCount = 117;
@@ -15,3 +16,6 @@ inline constexpr std::size_t kDecorationCount = 117;
 // In the order the editor lists them; the repeats in the list are deliberate
 // (entries 80 and 81 repeat 42, 82 and 83 repeat 43, 89 repeats 45).
 extern const std::array<std::string_view, kDecorationCount> kDecorations;
+
+// Entry `number` (1-based) as the characters its bytes mean, in UTF-8.
+std::string DecorationUtf8(std::size_t number);

@@ -2,9 +2,11 @@
 
 #include "effects/fade_text.h"
 #include "effects/markup_to_rich_win.h"
+#include "ui/utf8.h"
 
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) {
-    const std::string markup = FadeText(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), box.Text());
+    const std::string markup =
+        FadeText(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), Utf8FromWindows1252(box.Text()));
     // The markup is rendered straight from the string; the box never holds it
     // as plain text in between. Nothing could see that state (no message runs
     // before the render replaces it), yet storing it costs several complete
@@ -13,5 +15,5 @@ void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) {
     // the fader cuts segments by character count and may put a colour tag
     // between the CR and the LF of a line break, and a box holding a lone CR
     // or LF makes a break of each.
-    MarkupToRich(box, markup);
+    RenderRuns(box, ReadMarkup(markup));
 }

@@ -17,8 +17,12 @@ struct ColorChannels {
 // eight digits is split by the same positions and never fails.
 ColorChannels SplitColor(std::int32_t color);
 
-// Tag markup for `text` faded from colour A to colour B: "<Font Color=#RRGGBB>"
-// before each segment. Up to 7 characters get one colour each; a longer text
+// Tag markup for UTF-8 `text` faded from colour A to colour B: "<Font
+// Color=#RRGGBB>" before each segment. Characters are counted as a person sees
+// them: a code point outside the BMP, a letter with its combining marks,
+// variation selectors or skin-tone modifier, code points joined by U+200D, a
+// flag of two regional indicators are one character each and never cut. A byte
+// that is not UTF-8 counts as one character and is copied as it is. Up to 7 characters get one colour each; a longer text
 // gets a colour every round(length / 5) characters, the last segment taking the
 // rest. Channels step in double precision and round half to even. An empty text
 // gives an empty result. Pure: the "Random Color" repaint of the pickers is the

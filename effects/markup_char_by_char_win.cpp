@@ -1,6 +1,7 @@
 #include "effects/markup_char_by_char_win.h"
 
 #include "effects/markup_reader.h"
+#include "ui/utf8.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ void ApplyTagToSelection(RichTextBox& box, const MarkupTag& tag) {
         case TagEffect::Underline: box.SetSelUnderline(tag.on); break;
         case TagEffect::StrikeThru: box.SetSelStrikeThru(tag.on); break;
         case TagEffect::Color: box.SetSelColor(tag.color); break;
-        case TagEffect::FontName: box.SetSelFontName(tag.fontName); break;
+        case TagEffect::FontName: box.SetSelFontName(Windows1252FromUtf8(tag.fontName)); break;
     }
 }
 
@@ -59,7 +60,7 @@ void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup) {
             box.SetSelStart(position);
             continue;
         }
-        const MarkupTag tag = ReadTag(std::string_view(markup).substr(i + 1, close - i - 1));
+        const MarkupTag tag = ReadTag(Utf8FromWindows1252(std::string_view(markup).substr(i + 1, close - i - 1)));
         i = close;
         box.SetSelStart(position);
         ApplyTagToSelection(box, tag);

@@ -1,7 +1,30 @@
 #include "effects/markup_reader.h"
 
+#include <limits>
+#include <stdexcept>
+#include <unordered_map>
+
 #include "effects/hex_digits.h"
-#include "ui/ansi_text.h"
+#include "ui/utf8.h"
+
+std::string LowerTagText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedCodePoint d = DecodeUtf8(text, at);
+        if (!d.valid) {
+            out.append(text.substr(at, d.length));
+        } else {
+            char32_t c = d.value;
+            if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 32;
+            else if (c == 0x160 || c == 0x152 || c == 0x17D) c += 1;
+            else if (c == 0x178) c = 0xFF;
+            AppendUtf8(out, c);
+        }
+        at += d.length;
+    }
+    return out;
+}
 
 namespace {
 
@@ -33,26 +56,82 @@ std::string FaceFromTag(std::string_view content) {
     return std::string(name);
 }
 
-class RunBuilder {
-public:
-    explicit RunBuilder(RenderedMarkup& out) : out_(out) {}
+// Formats are looked up by their font name's address: every name in a store is
+// interned, so equal names share one address and a lookup never reads a long
+// name again.
+struct FormatKey {
+    const char* font;
+    std::size_t fontLength;
+    double size;
+    std::uint32_t color;
+    unsigned styles;
+    bool operator==(const FormatKey&) const = default;
+};
 
-    void Append(std::string_view text, const CharFormat& format) {
-        if (text.empty()) return;
-        if (out_.runs.empty() || !(out_.runs.back().format == format))
-            out_.runs.push_back(FormattedRun{format, std::string()});
-        out_.runs.back().text.append(text);
-        out_.length += text.size();
+struct FormatKeyHash {
+    std::size_t operator()(const FormatKey& k) const {
+        std::size_t h = std::hash<const void*>()(k.font);
+        for (std::size_t v : {k.fontLength, std::size_t(k.color), std::size_t(k.styles), std::hash<double>()(k.size)})
+            h = h * 1000003u ^ v;
+        return h;
     }
-
-private:
-    RenderedMarkup& out_;
 };
 
 }  // namespace
 
+FormattedRun RunList::operator[](std::size_t i) const {
+    const MarkupStore::Span& span = store_->spans[i];
+    const std::size_t start = i == 0 ? 0 : store_->spans[i - 1].end;
+    return {store_->formats[span.format], std::string_view(store_->text).substr(start, span.end - start)};
+}
+
+const std::vector<CharFormat>& RunList::Formats() const {
+    static const std::vector<CharFormat> none;
+    return store_ ? store_->formats : none;
+}
+
+class RunBuilder {
+public:
+    RunBuilder() : store_(std::make_shared<MarkupStore>()) {}
+
+    // The store's copy of `name`, so formats can point at it.
+    std::string_view Intern(std::string&& name) { return *store_->fontNames.insert(std::move(name)).first; }
+
+    void Append(std::string_view text, const CharFormat& format) {
+        if (text.empty()) return;
+        if (store_->text.size() + text.size() > std::numeric_limits<std::uint32_t>::max())
+            throw std::length_error("markup too long");
+        const std::uint32_t index = IndexOf(format);
+        store_->text.append(text);
+        const auto end = static_cast<std::uint32_t>(store_->text.size());
+        if (!store_->spans.empty() && store_->spans.back().format == index) store_->spans.back().end = end;
+        else store_->spans.push_back({index, end});
+    }
+
+    RenderedMarkup Finish(const CharFormat& endFormat) {
+        RenderedMarkup out;
+        out.length = store_->text.size();
+        out.endFormat = endFormat;
+        out.runs.store_ = std::move(store_);
+        return out;
+    }
+
+private:
+    std::uint32_t IndexOf(const CharFormat& f) {
+        const unsigned styles = (f.bold ? 1u : 0u) | (f.italic ? 2u : 0u) | (f.underline ? 4u : 0u) |
+                                (f.strikeThru ? 8u : 0u);
+        const FormatKey key{f.fontName.data(), f.fontName.size(), f.fontSize, f.color, styles};
+        const auto [it, added] = index_.try_emplace(key, static_cast<std::uint32_t>(store_->formats.size()));
+        if (added) store_->formats.push_back(f);
+        return it->second;
+    }
+
+    std::shared_ptr<MarkupStore> store_;
+    std::unordered_map<FormatKey, std::uint32_t, FormatKeyHash> index_;
+};
+
 MarkupTag ReadTag(std::string_view rawContent) {
-    const std::string content = LowerAnsi(rawContent);
+    const std::string content = LowerTagText(rawContent);
     MarkupTag tag;
     auto style = [&](TagEffect effect, bool on) {
         tag.effect = effect;
@@ -77,7 +156,9 @@ MarkupTag ReadTag(std::string_view rawContent) {
     return tag;
 }
 
-void ApplyTag(const MarkupTag& tag, CharFormat& format) {
+namespace {
+
+void ApplyTag(MarkupTag&& tag, CharFormat& format, RunBuilder& builder) {
     switch (tag.effect) {
         case TagEffect::None: break;
         case TagEffect::Bold: format.bold = tag.on; break;
@@ -85,14 +166,16 @@ void ApplyTag(const MarkupTag& tag, CharFormat& format) {
         case TagEffect::Underline: format.underline = tag.on; break;
         case TagEffect::StrikeThru: format.strikeThru = tag.on; break;
         case TagEffect::Color: format.color = tag.color; break;
-        case TagEffect::FontName: format.fontName = tag.fontName; break;
+        case TagEffect::FontName: format.fontName = builder.Intern(std::move(tag.fontName)); break;
     }
 }
 
+}  // namespace
+
 RenderedMarkup ReadMarkup(std::string_view markup) {
-    RenderedMarkup out;
-    RunBuilder builder(out);
+    RunBuilder builder;
     CharFormat format;
+    format.fontName = builder.Intern("Arial");
     std::size_t i = 0;
     while (i < markup.size()) {
         const std::size_t open = markup.find('<', i);
@@ -107,9 +190,8 @@ RenderedMarkup ReadMarkup(std::string_view markup) {
             builder.Append(markup.substr(open), format);
             break;
         }
-        ApplyTag(ReadTag(markup.substr(open + 1, close - open - 1)), format);
+        ApplyTag(ReadTag(markup.substr(open + 1, close - open - 1)), format, builder);
         i = close + 1;
     }
-    out.endFormat = format;
-    return out;
+    return builder.Finish(format);
 }

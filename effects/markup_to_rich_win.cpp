@@ -3,12 +3,13 @@
 #include <richedit.h>
 
 #include "effects/rtf_writer.h"
+#include "ui/utf8.h"
 
 void SetSelFormat(RichTextBox& box, const CharFormat& format) {
     CHARFORMAT2A cf{};
     cf.cbSize = sizeof(cf);
     cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
-    lstrcpynA(cf.szFaceName, format.fontName.c_str(), LF_FACESIZE);
+    lstrcpynA(cf.szFaceName, Windows1252FromUtf8(format.fontName).c_str(), LF_FACESIZE);
     cf.yHeight = static_cast<LONG>(format.fontSize * 20 + 0.5);
     cf.dwEffects = (format.bold ? CFE_BOLD : 0) | (format.italic ? CFE_ITALIC : 0) |
                    (format.underline ? CFE_UNDERLINE : 0) | (format.strikeThru ? CFE_STRIKEOUT : 0);
@@ -36,5 +37,5 @@ void RenderRuns(RichTextBox& box, const RenderedMarkup& doc) {
 }
 
 void MarkupToRich(RichTextBox& box, const std::string& markup) {
-    RenderRuns(box, ReadMarkup(markup));
+    RenderRuns(box, ReadMarkup(Utf8FromWindows1252(markup)));
 }

@@ -1,5 +1,8 @@
 #include "effects/nick_rule.h"
 
+#include "effects/rtf_writer.h"
+#include "ui/utf8.h"
+
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
     if (from.empty()) return text;
     std::string out;
@@ -19,9 +22,10 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
 static std::string EscapeRtfText(const std::string& s) {
     std::string out;
     out.reserve(s.size());
-    for (char c : s) {
-        if (c == '\\' || c == '{' || c == '}') out += '\\';
-        out += c;
+    for (std::size_t at = 0; at < s.size();) {
+        const DecodedCodePoint d = DecodeUtf8(s, at);
+        AppendRtfCharacter(out, d.value);
+        at += d.length;
     }
     return out;
 }

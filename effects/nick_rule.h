@@ -6,9 +6,10 @@ inline constexpr const char* kNoNick = "No Nick";
 inline constexpr const char* kNickPlaceholder = "sn%";
 
 // Replaces every "sn%" in `rtf` by `nick`: from the start, left to right,
-// case-sensitive, without looking again at inserted text. The nick is escaped
-// as RTF text ("\", "{" and "}" get a backslash) so it arrives exactly as typed
-// and never breaks the document.
+// case-sensitive, without looking again at inserted text. The nick is UTF-8 and
+// is escaped as RTF text ("\", "{" and "}" get a backslash, characters above
+// 127 become \uN? units) so it arrives exactly as typed and never breaks the
+// document.
 std::string ReplaceNickInRtf(const std::string& rtf, const std::string& nick);
 
 // The rule as the senders use it: with the caption "No Nick" (compared exactly)

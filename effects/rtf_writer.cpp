@@ -2,23 +2,29 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+#include "ui/utf8.h"
 
 namespace {
 
-// Distinct values in order of first use; the documents hold a handful at most.
+// Distinct values in order of first use, found by hash: a document may hold as
+// many colours or faces as it has runs.
 template <typename T>
 class Table {
 public:
     std::size_t IndexOf(const T& value) {
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (items_[i] == value) return i;
-        items_.push_back(value);
-        return items_.size() - 1;
+        const auto [it, added] = index_.try_emplace(value, items_.size());
+        if (added) items_.push_back(value);
+        return it->second;
     }
     const std::vector<T>& Items() const { return items_; }
 
 private:
     std::vector<T> items_;
+    std::unordered_map<T, std::size_t> index_;
 };
 
 void AppendHexByte(std::string& out, unsigned char c) {
@@ -31,41 +37,33 @@ void AppendHexByte(std::string& out, unsigned char c) {
 // A font name inside the font table. A ";" ends the entry for a rich edit
 // reader even when written as a hex byte, so it is left out: no installed font
 // has one in its name, and the document stays one entry per font.
-void AppendFontName(std::string& out, const std::string& name) {
-    for (char ch : name) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == 0 || ch == ';') continue;
-        if (ch == '\\' || ch == '{' || ch == '}') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20 || c >= 0x80) {
-            AppendHexByte(out, c);
-        } else {
-            out += ch;
-        }
+void AppendFontName(std::string& out, std::string_view name) {
+    for (std::size_t at = 0; at < name.size();) {
+        const DecodedCodePoint d = DecodeUtf8(name, at);
+        at += d.length;
+        const int ansi = UnicodeToWindows1252(d.value);
+        if (d.value == 0 || d.value == ';') continue;
+        if (d.value >= 0x80 && ansi >= 0) AppendHexByte(out, static_cast<unsigned char>(ansi));
+        else if (d.value < 0x20) AppendHexByte(out, static_cast<unsigned char>(d.value));
+        else AppendRtfCharacter(out, d.value);
     }
 }
 
 // `afterCr` carries over from one run to the next: the fader may cut a CR LF
 // between two colour segments, and the pair is still one line break.
-void AppendText(std::string& out, const std::string& text, bool& afterCr) {
-    for (const char ch : text) {
-        if (ch == '\0') continue;  // no rich edit text holds one
-        const unsigned char c = static_cast<unsigned char>(ch);
-        const bool completesBreak = ch == '\n' && afterCr;
-        afterCr = ch == '\r';
+void AppendText(std::string& out, std::string_view text, bool& afterCr) {
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedCodePoint d = DecodeUtf8(text, at);
+        at += d.length;
+        const char32_t c = d.value;
+        if (c == 0) continue;  // no rich edit text holds one
+        const bool completesBreak = c == '\n' && afterCr;
+        afterCr = c == '\r';
         if (completesBreak) continue;
-        switch (ch) {
-            case '\\': out += "\\\\"; break;
-            case '{': out += "\\{"; break;
-            case '}': out += "\\}"; break;
-            case '\t': out += "\\tab "; break;
-            case '\r':
-            case '\n': out += "\\par\r\n"; break;
-            default:
-                if (c < 0x20 || c >= 0x80) AppendHexByte(out, c);
-                else out += ch;
-        }
+        if (c == '\t') out += "\\tab ";
+        else if (c == '\r' || c == '\n') out += "\\par\r\n";
+        else if (c < 0x20) AppendHexByte(out, static_cast<unsigned char>(c));
+        else AppendRtfCharacter(out, c);
     }
 }
 
@@ -95,13 +93,39 @@ void AppendFormatChange(std::string& out, const WrittenFormat* from, const Writt
 
 }  // namespace
 
-std::string WriteRtf(const std::vector<FormattedRun>& runs, const CharFormat& endFormat) {
-    Table<std::string> fonts;
+void AppendRtfCharacter(std::string& out, char32_t c) {
+    if (c == '\\' || c == '{' || c == '}') {
+        out += '\\';
+        out += static_cast<char>(c);
+    } else if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else {
+        std::string unit;
+        AppendUtf8(unit, c);
+        for (char16_t u : Utf16FromUtf8(unit)) {
+            out += "\\u";
+            out += std::to_string(static_cast<std::int16_t>(u));
+            out += '?';
+        }
+    }
+}
+
+std::string WriteRtf(const RenderedMarkup& doc) {
+    const RunList& runs = doc.runs;
+    Table<std::string_view> fonts;
     Table<std::uint32_t> colors;
     fonts.IndexOf("Arial");  // the box's base font is font 0, the document default
+    // The document's names are interned, so a face is looked up by content
+    // once and then by address: a long name is never hashed once per run.
+    std::unordered_map<const char*, std::size_t> fontByAddress;
+    auto fontIndex = [&](std::string_view name) {
+        const auto [it, added] = fontByAddress.try_emplace(name.data(), 0);
+        if (added) it->second = fonts.IndexOf(name);
+        return it->second;
+    };
     auto resolve = [&](const CharFormat& f) {
         WrittenFormat w;
-        w.font = fonts.IndexOf(f.fontName);
+        w.font = fontIndex(f.fontName);
         w.halfPoints = HalfPoints(f.fontSize);
         // Index 0 of the colour table is the reader's automatic colour; black is
         // written as a colour of its own so it stays an explicit black.
@@ -113,26 +137,30 @@ std::string WriteRtf(const std::vector<FormattedRun>& runs, const CharFormat& en
         return w;
     };
 
+    // Each distinct format is resolved when first used, which keeps the tables
+    // in order of first use.
+    std::vector<std::optional<WrittenFormat>> written(runs.Formats().size());
     std::string body;
-    std::size_t textBytes = 0;
-    for (const FormattedRun& run : runs) textBytes += run.text.size();
-    body.reserve(textBytes + textBytes / 8 + 64 * runs.size() + 64);
+    body.reserve(doc.length + doc.length / 8 + 16 * runs.size() + 64);
 
     WrittenFormat current{};
     bool haveCurrent = false;
     bool afterCr = false;
-    for (const FormattedRun& run : runs) {
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const FormattedRun run = runs[i];
         if (run.text.empty() || (afterCr && run.text == "\n")) {
             afterCr = false;  // only the LF of a CR LF already written
             continue;
         }
-        const WrittenFormat next = resolve(run.format);
+        std::optional<WrittenFormat>& known = written[runs.FormatIndex(i)];
+        if (!known) known = resolve(run.format);
+        const WrittenFormat next = *known;
         AppendFormatChange(body, haveCurrent ? &current : nullptr, next);
         current = next;
         haveCurrent = true;
         AppendText(body, run.text, afterCr);
     }
-    const WrittenFormat end = resolve(endFormat);
+    const WrittenFormat end = resolve(doc.endFormat);
     AppendFormatChange(body, haveCurrent ? &current : nullptr, end);
     body += "\\par\r\n}";
 

@@ -1,7 +1,10 @@
-// libFuzzer target for what users can type into the composer: any bytes go
-// through the markup reader and the RTF writer (and, split as two colours and
-// a text, through the fader). Nothing may crash or read out of bounds, and the
-// RTF must always be a balanced document with one paragraph per line break.
+// libFuzzer target for what users can type into the composer: any bytes, taken
+// as UTF-8 whether or not they are, go through the markup reader and the RTF
+// writer (and, split as two colours and a text, through the fader). Nothing may
+// crash or read out of bounds; the RTF must always be a balanced document with
+// one paragraph per line break and every character above 127 as its UTF-16
+// units; reading and writing together never hold more than 20 bytes of memory
+// per byte of markup; the fader never puts a tag inside a character.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -10,11 +13,27 @@
 #include <string>
 #include <string_view>
 
+#include <sanitizer/allocator_interface.h>
+
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
 #include "effects/rtf_writer.h"
+#include "ui/utf8.h"
 
 namespace {
+
+// Bytes allocated since the count was last reset, and their high-water mark.
+// Frees of older blocks may take the count below zero, which is harmless.
+long long g_liveBytes = 0, g_peakBytes = 0;
+
+void CountMalloc(const volatile void*, std::size_t size) {
+    g_liveBytes += static_cast<long long>(size);
+    if (g_liveBytes > g_peakBytes) g_peakBytes = g_liveBytes;
+}
+
+void CountFree(const volatile void* block) {
+    g_liveBytes -= static_cast<long long>(__sanitizer_get_allocated_size(const_cast<const void*>(block)));
+}
 
 [[noreturn]] void Fail(const char* what, const std::string& detail) {
     std::fprintf(stderr, "fuzz check failed: %s\n%s\n", what, detail.c_str());
@@ -24,7 +43,7 @@ namespace {
 // Walks the document as a reader would: groups balance and the last "}" ends
 // the document, every escape is whole, and no raw 8-bit or control byte other
 // than CR LF appears. Counts the \par words; returns why it is malformed.
-const char* Malformed(const std::string& rtf, std::size_t& pars) {
+const char* Malformed(const std::string& rtf, std::size_t& pars, std::u16string& units) {
     if (rtf.rfind("{\\rtf1", 0) != 0) return "no {\\rtf1 header";
     int depth = 0;
     for (std::size_t i = 0; i < rtf.size(); ++i) {
@@ -46,6 +65,14 @@ const char* Malformed(const std::string& rtf, std::size_t& pars) {
             std::size_t end = i + 1;
             while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end]))) ++end;
             if (rtf.compare(i + 1, end - i - 1, "par") == 0) ++pars;
+            if (rtf.compare(i + 1, end - i - 1, "u") == 0) {
+                // \uN? with N a signed 16-bit number
+                char* after = nullptr;
+                const long n = std::strtol(rtf.c_str() + end, &after, 10);
+                if (after == rtf.c_str() + end || n < -32768 || n > 32767 || *after != '?') return "bad \\u escape";
+                units += static_cast<char16_t>(n);
+                end = static_cast<std::size_t>(after - rtf.c_str()) + 1;
+            }
             i = end - 1;
         } else {
             return "lone backslash or unknown control symbol";
@@ -55,6 +82,7 @@ const char* Malformed(const std::string& rtf, std::size_t& pars) {
 }
 
 void CheckRendering(std::string_view markup) {
+    g_liveBytes = g_peakBytes = 0;
     const RenderedMarkup doc = ReadMarkup(markup);
     std::size_t total = 0;
     for (std::size_t k = 0; k < doc.runs.size(); ++k) {
@@ -65,8 +93,19 @@ void CheckRendering(std::string_view markup) {
     if (total != doc.length || total > markup.size()) Fail("length mismatch", std::string(markup));
 
     const std::string rtf = WriteRtf(doc);
+    if (g_peakBytes > 20 * static_cast<long long>(markup.size()) + 4096)
+        Fail("reading and writing took more than 20 bytes per byte of markup",
+             std::to_string(g_peakBytes) + " bytes for " + std::to_string(markup.size()));
     std::size_t pars = 0;
-    if (const char* why = Malformed(rtf, pars)) Fail(why, rtf);
+    std::u16string units;
+    if (const char* why = Malformed(rtf, pars, units)) Fail(why, rtf);
+    if (markup.find('<') == std::string_view::npos) {
+        // All of it is text: the \u escapes are exactly its characters above 127.
+        std::u16string expected;
+        for (char16_t u : Utf16FromUtf8(markup))
+            if (u >= 0x80) expected += u;
+        if (units != expected) Fail("characters above 127 not written as their UTF-16 units", rtf);
+    }
     // A CR LF is one break, even with NUL bytes or a run boundary between them.
     std::size_t breaks = 0;
     bool afterCr = false;
@@ -96,6 +135,14 @@ void CheckFade(const std::uint8_t* data, std::size_t size) {
     std::string rendered;
     for (const FormattedRun& run : doc.runs) rendered += run.text;
     if (rendered != text) Fail("fade lost or changed characters", markup);
+    if (IsValidUtf8(text))
+        for (std::size_t k = 0; k < doc.runs.size(); ++k) {
+            // A mark at the very start has no base and is a character of its own.
+            const std::string_view run = doc.runs[k].text;
+            const char32_t first = DecodeUtf8(run, 0).value;
+            if (!IsValidUtf8(run) || (k > 0 && (first == 0x200D || (first >= 0x300 && first <= 0x36F))))
+                Fail("a colour tag inside a character", markup);
+        }
     if (doc.runs.size() > 7) Fail("too many colour segments", markup);
     if (!text.empty()) {
         const ColorChannels cb = SplitColor(b);
@@ -105,6 +152,11 @@ void CheckFade(const std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    __sanitizer_install_malloc_and_free_hooks(CountMalloc, CountFree);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CheckRendering(std::string_view(reinterpret_cast<const char*>(data), size));

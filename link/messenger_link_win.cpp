@@ -5,9 +5,12 @@
 short DetectPalVersion() {
     RegAccess registry;  // lives for this call only: nothing is kept open
     std::string versionText;
-    if (registry.KeyExists(kPal82UninstallKey)) {
+    // Only read access: HKLM is read-only for a standard user and for an
+    // administrator under UAC, and the full access KeyExists asks for would
+    // hide an installed messenger from them.
+    if (registry.KeyReadable(kPal82UninstallKey)) {
         versionText = registry.ReadString(kPal82UninstallKey, kPalVersionValue, kPalVersionDefault);
-    } else if (registry.KeyExists(kPalMessengerUninstallKey)) {
+    } else if (registry.KeyReadable(kPalMessengerUninstallKey)) {
         versionText =
             registry.ReadString(kPalMessengerUninstallKey, kPalVersionValue, kPalVersionDefault);
     }

@@ -37,6 +37,11 @@ HKEY RootHandle(RegRoot root) {
     return nullptr;  // every registry call on it fails
 }
 
+RegOpenObserver& OpenObserver() {
+    static RegOpenObserver observer;
+    return observer;
+}
+
 // A key opened by one operation, closed when the operation returns, on every
 // path.
 class OpenedKey {
@@ -48,6 +53,7 @@ public:
         if (key_) RegCloseKey(key_);
     }
     bool Open(const std::string& sPath, REGSAM access) {
+        if (OpenObserver()) OpenObserver()(sPath, access);
         const RegPath path = ParseRegPath(sPath);
         return RegOpenKeyExA(RootHandle(path.root), path.subkey.c_str(), 0, access, &key_) ==
                ERROR_SUCCESS;
@@ -78,6 +84,8 @@ std::string RegValueText(const RegValue& value) {
     return std::string();
 }
 
+void SetRegOpenObserver(RegOpenObserver observer) { OpenObserver() = std::move(observer); }
+
 std::string RegAccess::StrToBin(std::string& sBin) { return ::StrToBin(sBin); }
 std::string RegAccess::BinToStr(const std::string& sStr) { return ::BinToStr(sStr); }
 bool RegAccess::isBinValid(const std::string& sBin) { return ::isBinValid(sBin); }
@@ -104,6 +112,11 @@ long RegAccess::KillKey(const std::string& sPath) {
 bool RegAccess::KeyExists(const std::string& sPath) {
     OpenedKey key;
     return key.Open(sPath, kFullAccess);
+}
+
+bool RegAccess::KeyReadable(const std::string& sPath) {
+    OpenedKey key;
+    return key.Open(sPath, kRead);
 }
 
 long RegAccess::EnumKeys(const std::string& sPath, std::vector<std::string>& Key) {
@@ -141,51 +154,36 @@ bool RegAccess::HaveSubkey(const std::string& sPath) {
                          nullptr) != ERROR_NO_MORE_ITEMS;
 }
 
-namespace {
-
-// What the three Write operations share: make sure the key is there (or give
-// up when creating is off), open it for writing, set the value.
-template <typename SetValue>
-long WriteValue(RegAccess& reg, bool createIfMissing, const std::string& sPath,
-                SetValue setValue) {
-    if (!reg.KeyExists(sPath)) {
-        if (!createIfMissing) return 0;
-        reg.CreateKey(sPath);  // a failed creation shows as a failed open below
+long RegAccess::WriteStored(const std::string& sPath, const std::string& sName, DWORD type,
+                            const std::string& bytes) {
+    if (!KeyExists(sPath)) {
+        if (!createIfMissing_) return 0;
+        CreateKey(sPath);  // a failed creation shows as a failed open below
     }
     OpenedKey key;
     if (!key.Open(sPath, kWrite)) return 0;
-    if (setValue(key.Get()) != ERROR_SUCCESS) return 0;
+    // A string's size counts its characters only, no terminating NUL.
+    if (RegSetValueExA(key.Get(), sName.c_str(), 0, type, Bytes(bytes),
+                       static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
+        return 0;
     return HandleValue(key.Get());
 }
 
-}  // namespace
-
 long RegAccess::WriteString(const std::string& sPath, const std::string& sName,
                             const std::string& sValue) {
-    const std::string name = (sName == "@") ? std::string() : sName;
-    return WriteValue(*this, createIfMissing_, sPath, [&](HKEY key) {
-        // The size counts the characters only, no terminating NUL.
-        return RegSetValueExA(key, name.c_str(), 0, REG_SZ, Bytes(sValue),
-                              static_cast<DWORD>(sValue.size()));
-    });
+    return WriteStored(sPath, sName == "@" ? std::string() : sName, REG_SZ, sValue);
 }
 
 long RegAccess::WriteDWORD(const std::string& sPath, const std::string& sName, long lValue) {
     const DWORD number = static_cast<DWORD>(lValue);
-    return WriteValue(*this, createIfMissing_, sPath, [&](HKEY key) {
-        return RegSetValueExA(key, sName.c_str(), 0, REG_DWORD,
-                              reinterpret_cast<const BYTE*>(&number), sizeof number);
-    });
+    return WriteStored(sPath, sName, REG_DWORD,
+                       std::string(reinterpret_cast<const char*>(&number), sizeof number));
 }
 
 long RegAccess::WriteBinary(const std::string& sPath, const std::string& sName,
                             const std::string& sValue) {
     std::string text = sValue;
-    const std::string bytes = ::StrToBin(text);
-    return WriteValue(*this, createIfMissing_, sPath, [&](HKEY key) {
-        return RegSetValueExA(key, sName.c_str(), 0, REG_BINARY, Bytes(bytes),
-                              static_cast<DWORD>(bytes.size()));
-    });
+    return WriteStored(sPath, sName, REG_BINARY, ::StrToBin(text));
 }
 
 std::string RegAccess::ReadString(const std::string& sPath, const std::string& sName,
@@ -250,6 +248,36 @@ bool RegAccess::ValueExists(const std::string& sPath, const std::string& sName) 
     DWORD size = 1;
     return RegQueryValueExA(key.Get(), sName.c_str(), nullptr, nullptr, nullptr, &size) ==
            ERROR_SUCCESS;
+}
+
+bool RegAccess::EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values) {
+    values.clear();
+    OpenedKey key;
+    if (!key.Open(sPath, kPlainOpen)) return false;
+    DWORD nameMax = 0, dataMax = 0;
+    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     &nameMax, &dataMax, nullptr, nullptr);
+    std::string name, data;
+    int retries = 0;
+    for (DWORD index = 0;;) {
+        name.assign(nameMax + 1, '\0');
+        data.assign(dataMax, '\0');
+        DWORD nameLength = nameMax + 1, dataLength = dataMax, type = 0;
+        const LONG result = RegEnumValueA(key.Get(), index, name.data(), &nameLength, nullptr,
+                                          &type, Bytes(data), &dataLength);
+        if (result == ERROR_MORE_DATA && retries++ < 4) {
+            // The value grew since the sizes were asked: retry with room for
+            // the longest name and the data size just reported.
+            nameMax = kLongestValueName;
+            dataMax = dataLength > dataMax ? dataLength : dataMax * 2;
+            continue;
+        }
+        if (result != ERROR_SUCCESS) break;  // the end, or a failure that would repeat
+        values.push_back({name.substr(0, nameLength), type, data.substr(0, dataLength)});
+        ++index;
+        retries = 0;
+    }
+    return true;
 }
 
 long RegAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,

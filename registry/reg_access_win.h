@@ -38,6 +38,10 @@ public:
     // True when the key opens with full access: a key the user may read but
     // not change counts as missing.
     bool KeyExists(const std::string& sPath);
+    // True when the key opens for reading: what a caller that only reads
+    // (messenger detection, on HKLM where a standard user may not write)
+    // should ask.
+    bool KeyReadable(const std::string& sPath);
     // Lists the subkey names into `Key`; their number, -1 when the key cannot
     // be opened.
     long EnumKeys(const std::string& sPath, std::vector<std::string>& Key);
@@ -67,12 +71,17 @@ public:
 
     // Writes the key (and with `IncludeSubkeys` its whole branch) to a new
     // "REGEDIT4" file; 1 when written, 0 when the file exists or writing
-    // failed.
+    // failed. Values are written whole, exactly as stored (see regedit4.h); a
+    // key path or value name holding a line break cannot be written, and then
+    // the export gives 0 and leaves no file.
     long ExportToReg(const std::string& sPath, const std::string& sRegFile,
                      bool IncludeSubkeys = false, const ExportProgress& Output = nullptr);
     // Applies a "REGEDIT4" file; 1 when processed to its end. Leaves
-    // CreateKeyIfDoesntExists set to true.
-    long ImportFromReg(const std::string& sRegFile);
+    // CreateKeyIfDoesntExists set to true. Names are taken exactly as the
+    // file quotes them ("@" unquoted is the default value). A file whose
+    // keys lie in more than one root key is refused (0, nothing written)
+    // unless `AllowOtherHives`.
+    long ImportFromReg(const std::string& sRegFile, bool AllowOtherHives = false);
 
     // Reads a string value of up to 254 characters. Leading and trailing
     // spaces of the value are lost, a longer value gives `sDefault`.
@@ -84,12 +93,31 @@ public:
     static bool isBinValid(const std::string& sBin);
 
 private:
+    // One value as stored: exact name, type and bytes, nothing cut.
+    struct StoredValue {
+        std::string name;
+        DWORD type = 0;
+        std::string bytes;
+    };
+    // Every value of the key, in enumeration order; false when it cannot be
+    // opened.
+    bool EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values);
+    // Sets a value under its exact name (no "@" rule), creating the key as
+    // the Write operations do.
+    long WriteStored(const std::string& sPath, const std::string& sName, DWORD type,
+                     const std::string& bytes);
     // Writes the block of one key (and of its subkeys when asked) to the file.
     bool WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
                        bool includeSubkeys, const ExportProgress& output);
 
     bool createIfMissing_ = true;
 };
+
+// Sees each key that RegAccess opens, with the path as given and the rights
+// asked for, before the open. Tests record here what a caller asks of the
+// registry; empty (the start) records nothing.
+using RegOpenObserver = std::function<void(const std::string& path, REGSAM access)>;
+void SetRegOpenObserver(RegOpenObserver observer);
 
 // The text of a listed value: the string or binary text, a number in decimal,
 // the empty string for a value of another type.

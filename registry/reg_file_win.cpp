@@ -35,33 +35,41 @@ long RegAccess::ExportToReg(const std::string& sPath, const std::string& sRegFil
                             bool IncludeSubkeys, const ExportProgress& Output) {
     if (FilePresent(sRegFile)) return 0;  // never overwrite a file
     if (!WriteToFile(sRegFile, "wb", LineOf(kRegedit4Header) + LineOf(""))) return 0;
-    return WriteKeyBlock(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+    if (WriteKeyBlock(LengthenRootNames(sPath), sRegFile, IncludeSubkeys, Output)) return 1;
+    // Half a branch would pass for a whole one when imported later.
+    DeleteFileA(sRegFile.c_str());
+    return 0;
 }
 
-bool RegAccess::WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
+bool RegAccess::WriteKeyBlock(const std::string& path, const std::string& sRegFile,
                               bool includeSubkeys, const ExportProgress& output) {
-    const std::string path = LengthenRootNames(sPath);
     if (output) output(path);
+    if (!Regedit4CanCarry(path)) return false;
 
+    std::vector<StoredValue> values;
+    EnumStoredValues(path, values);
+    // A string is stored with its closing NUL, normally; the file holds the
+    // text, and the import stores it as WriteString does.
+    const auto text = [](const StoredValue& value) {
+        const std::string& bytes = value.bytes;
+        return !bytes.empty() && bytes.back() == '\0' ? bytes.substr(0, bytes.size() - 1) : bytes;
+    };
     std::string block = LineOf(Regedit4KeyLine(path));
-    // A default value that cannot be read as a string gives back the
-    // one-character NUL default, which no string read returns.
-    const std::string noDefault(1, '\0');
-    if (ReadString(path, "", noDefault) != noDefault)
-        block += LineOf(Regedit4DefaultValueLine(ReadString(path, "", "")));
-
-    std::vector<std::string> names;
-    std::vector<RegValue> values;
-    EnumValues(path, names, values, REG_SZ);
-    for (size_t i = 0; i < names.size(); ++i)
-        if (!names[i].empty()) block += LineOf(Regedit4StringLine(names[i], RegValueText(values[i])));
-    EnumValues(path, names, values, REG_BINARY);
-    for (size_t i = 0; i < names.size(); ++i)
-        block += LineOf(Regedit4BinaryLine(names[i], RegValueText(values[i])));
-    EnumValues(path, names, values, REG_DWORD);
-    for (size_t i = 0; i < names.size(); ++i) {
-        const long* number = std::get_if<long>(&values[i]);
-        block += LineOf(Regedit4DwordLine(names[i], static_cast<std::uint32_t>(number ? *number : 0)));
+    for (const StoredValue& value : values) {
+        if (!Regedit4CanCarry(value.name)) return false;
+        if (value.type == REG_SZ && value.name.empty()) block += LineOf(Regedit4DefaultValueLine(text(value)));
+    }
+    // Strings, then binary values, then numbers: each kind in enumeration order.
+    for (const StoredValue& value : values)
+        if (value.type == REG_SZ && !value.name.empty())
+            block += LineOf(Regedit4StringLine(value.name, text(value)));
+    for (const StoredValue& value : values)
+        if (value.type == REG_BINARY) block += LineOf(Regedit4BinaryLine(value.name, value.bytes));
+    for (const StoredValue& value : values) {
+        if (value.type != REG_DWORD) continue;
+        DWORD number = 0;
+        value.bytes.copy(reinterpret_cast<char*>(&number), sizeof number);
+        block += LineOf(Regedit4DwordLine(value.name, number));
     }
     block += LineOf("");
     if (!WriteToFile(sRegFile, "ab", block)) return false;
@@ -75,31 +83,31 @@ bool RegAccess::WriteKeyBlock(const std::string& sPath, const std::string& sRegF
     return true;
 }
 
-long RegAccess::ImportFromReg(const std::string& sRegFile) {
+long RegAccess::ImportFromReg(const std::string& sRegFile, bool AllowOtherHives) {
     // Every write of the import creates the keys it needs, and the object
     // stays that way afterwards.
     createIfMissing_ = true;
     if (!FilePresent(sRegFile)) return 0;
     std::string text;
     if (!ReadWholeFile(sRegFile, text)) return 0;
-    std::vector<RegImportStep> steps;
-    if (!ParseRegedit4(text, steps)) return 0;
+    RegImport import;
+    if (!ParseRegedit4(text, import, AllowOtherHives)) return 0;
+    text = std::string();  // the file's text is not needed while applying
 
     // A failing registry operation is not reported and does not stop the
     // import: the rest of the file still applies.
-    for (const RegImportStep& step : steps) {
+    for (const RegImportStep& step : import.steps) {
+        const std::string& path = import.keys[step.key];
         switch (step.action) {
-            case RegImportStep::Action::KillKey: KillKey(step.path); break;
-            case RegImportStep::Action::KillValue: KillValue(step.path, step.name); break;
-            case RegImportStep::Action::WriteString:
-                WriteString(step.path, step.name, step.data);
+            case RegImportStep::Action::KillKey: KillKey(path); break;
+            case RegImportStep::Action::KillValue: KillValue(path, step.name); break;
+            case RegImportStep::Action::WriteString: WriteStored(path, step.name, REG_SZ, step.data); break;
+            case RegImportStep::Action::WriteBinary: WriteStored(path, step.name, REG_BINARY, step.data); break;
+            case RegImportStep::Action::WriteDWORD: {
+                const DWORD number = step.number;
+                WriteStored(path, step.name, REG_DWORD, std::string(reinterpret_cast<const char*>(&number), 4));
                 break;
-            case RegImportStep::Action::WriteBinary:
-                WriteBinary(step.path, step.name, step.data);
-                break;
-            case RegImportStep::Action::WriteDWORD:
-                WriteDWORD(step.path, step.name, static_cast<long>(step.number));
-                break;
+            }
         }
     }
     return 1;

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Fuzzes the markup reader and the RTF writer natively with libFuzzer for the
-# given number of seconds (default 30), starting from the seed corpus in
-# fuzz/seeds. Exits non-zero when an input crashes, reads out of bounds, or
-# yields an RTF document that is unbalanced or does not read back as written.
+# Fuzzes the portable readers natively with libFuzzer for the given number of
+# seconds in all (default 30, shared equally between the targets), each target
+# starting from its seed corpus. Exits non-zero when an input crashes, reads
+# out of bounds, or fails the target's own check:
+#   markup_rtf_fuzz  the markup reader and the RTF writer: the RTF is
+#                    unbalanced or does not read back as written
+#   regedit4_fuzz    the REGEDIT4 reader: keeps more than the file holds, or a
+#                    value written back reads differently
+#   line_list_fuzz   the list-file reader: a saved list reads back differently
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_TO_RUN=${1:-30}
 OUT=${VIVARTO_BUILD:-build}/fuzz
-mkdir -p "$OUT/corpus" "$OUT/artifacts"
 
 CXX=${FUZZ_CXX:-clang++}
 if ! command -v "$CXX" >/dev/null; then
@@ -16,33 +20,54 @@ if ! command -v "$CXX" >/dev/null; then
 fi
 FLAGS=(-std=c++20 -g -O1 -Wall -Wextra -I.
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-SOURCES=(effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp
-         effects/rtf_writer.cpp ui/ansi_text.cpp fuzz/markup_rtf_fuzz.cpp)
-BIN="$OUT/markup_rtf_fuzz"
-# Rebuild only when a source is newer than the binary.
-rebuild=0
-[ -x "$BIN" ] || rebuild=1
-for f in "${SOURCES[@]}" effects/*.h; do
-  [ "$f" -nt "$BIN" ] && rebuild=1
-done
-if [ $rebuild -eq 1 ]; then
-  echo "fuzz: building $BIN"
-  "$CXX" "${FLAGS[@]}" "${SOURCES[@]}" -o "$BIN"
-fi
 
-echo "fuzz: running for ${SECONDS_TO_RUN}s"
-# New inputs go to the build folder's corpus; the seeds in the tree stay as they are.
-set +e
-"$BIN" "$OUT/corpus" fuzz/seeds \
-  -dict=fuzz/markup.dict -max_len=4096 -max_total_time="$SECONDS_TO_RUN" \
-  -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
-  -artifact_prefix="$OUT/artifacts/" >"$OUT/last_run.log" 2>&1
-rc=$?
-set -e
-grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb)|Done [0-9]+ runs" "$OUT/last_run.log" || true
-if [ $rc -ne 0 ]; then
-  echo "fuzz: FAILED (exit $rc); log: $OUT/last_run.log" >&2
-  grep -E "ERROR|fuzz check failed|SUMMARY|Test unit written" "$OUT/last_run.log" >&2 || tail -30 "$OUT/last_run.log" >&2
-  exit 1
-fi
+# One target a line: name | sources | folders of its headers | seed folder | libFuzzer options
+TARGETS=(
+  "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp ui/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
+  "line_list_fuzz|ui/line_list.cpp ui/utf8.cpp fuzz/line_list_fuzz.cpp|ui effects|fuzz/line_list_seeds|-max_len=4096"
+  "regedit4_fuzz|registry/regedit4.cpp registry/bin_text.cpp registry/reg_path.cpp fuzz/regedit4_fuzz.cpp|registry|fuzz/regedit4_seeds|-dict=fuzz/regedit4.dict -max_len=8192"
+)
+EACH=$(( SECONDS_TO_RUN / ${#TARGETS[@]} ))
+[ "$EACH" -ge 1 ] || EACH=1
+
+# Builds (when a source is newer than the binary) and runs one target.
+fuzz_target() {
+  local name=$1 seeds=$4 options=$5 bin="$OUT/$1/$1" rebuild=0 rc f dir
+  local -a sources headers=()
+  read -r -a sources <<<"$2"
+  for dir in $3; do headers+=("$dir"/*.h); done
+  [ -f "$OUT/$name" ] && rm -f "$OUT/$name"  # an older layout kept the binary there
+  mkdir -p "$OUT/$name/corpus" "$OUT/$name/artifacts"
+  [ -x "$bin" ] || rebuild=1
+  for f in "${sources[@]}" "${headers[@]}"; do
+    [ "$f" -nt "$bin" ] && rebuild=1
+  done
+  if [ $rebuild -eq 1 ]; then
+    echo "fuzz: building $bin"
+    "$CXX" "${FLAGS[@]}" "${sources[@]}" -o "$bin"
+  fi
+  echo "fuzz: $name for ${EACH}s"
+  # New inputs go to the build folder's corpus; the seeds in the tree stay as they are.
+  set +e
+  # shellcheck disable=SC2086  # the options are separate words
+  "$bin" "$OUT/$name/corpus" "$seeds" $options -max_total_time="$EACH" \
+    -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
+    -artifact_prefix="$OUT/$name/artifacts/" >"$OUT/$name/last_run.log" 2>&1
+  rc=$?
+  set -e
+  grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb)|Done [0-9]+ runs" "$OUT/$name/last_run.log" || true
+  if [ $rc -ne 0 ]; then
+    echo "fuzz: $name FAILED (exit $rc); log: $OUT/$name/last_run.log" >&2
+    grep -E "ERROR|fuzz check failed|SUMMARY|Test unit written" "$OUT/$name/last_run.log" >&2 ||
+      tail -30 "$OUT/$name/last_run.log" >&2
+    return 1
+  fi
+}
+
+failed=0
+for target in "${TARGETS[@]}"; do
+  IFS='|' read -r name sources headers seeds options <<<"$target"
+  fuzz_target "$name" "$sources" "$headers" "$seeds" "$options" || failed=1
+done
+[ $failed -eq 0 ] || exit 1
 echo "fuzz: clean"

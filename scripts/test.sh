@@ -19,8 +19,9 @@ if [ -x scripts/fuzz.sh ]; then
   bash scripts/fuzz.sh "${VIVARTO_FUZZ_SECONDS:-30}" || status=1
 fi
 
-echo "== Windows tests under Wine"
+echo "== Windows tests under Wine (the release zip among them)"
 bash scripts/build.sh || exit 1
+bash scripts/package.sh || exit 1
 . scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start "$ROOT/$BUILD/wineprefix" force-xvfb

@@ -11,15 +11,16 @@ wine_env_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
   if [ -z "${DISPLAY:-}" ] || [ "${2:-}" = "force-xvfb" ]; then
-    local n
-    for n in $(seq 91 160); do
-      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and names it once it is ready: no
+    # race with another run starting at the same moment, and no clash with a
+    # display whose socket this file system cannot see (a chroot, a container).
+    local numberfile i
+    numberfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
     VIVARTO_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for i in $(seq 1 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n 1 "$numberfile")"
+    rm -f "$numberfile"
     export VIVARTO_VIRTUAL_DISPLAY=1
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -28,6 +29,13 @@ wine_env_start() {
     # no crash dialog: a crashing test must fail, not wait for a click
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
     wineserver -w
+  fi
+  # Debian's Wine does not load the TrueType fonts of its own fonts folder
+  # (Marlett, Tahoma): the caption buttons then draw as the letters "0 1 r"
+  # and dialogs fall back to bitmap fonts. The prefix's Fonts folder is read.
+  if [ -d /usr/share/wine/fonts ]; then
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   fi
   wineserver -p >/dev/null 2>&1 &
   VIVARTO_STARTED_SERVER=1

@@ -2,9 +2,8 @@
 
 #include <richedit.h>
 
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -270,12 +269,17 @@ void RichTextBox::SetFontName(const std::string& name) {
     SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
 
+// The files go through C stdio: the C++ stream classes would bring the
+// library's whole locale machinery into the exe, most of its size.
 bool RichTextBox::LoadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::FILE* in = std::fopen(path.c_str(), "rb");
     if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) return false;
-    if (!IsRtf(data)) return false;
+    std::string data;
+    char chunk[16384];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) data.append(chunk, n);
+    const bool readWhole = !std::ferror(in);
+    std::fclose(in);
+    if (!readWhole || !IsRtf(data)) return false;
     StreamIn(data, SF_RTF);
     SendMessageA(hwnd_, EM_SETSEL, 0, 0);
     return true;
@@ -283,8 +287,8 @@ bool RichTextBox::LoadFile(const std::string& path) {
 
 bool RichTextBox::SaveFile(const std::string& path) const {
     std::string rtf = TextRTF();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::FILE* out = std::fopen(path.c_str(), "wb");
     if (!out) return false;
-    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-    return static_cast<bool>(out);
+    const bool written = std::fwrite(rtf.data(), 1, rtf.size(), out) == rtf.size();
+    return std::fclose(out) == 0 && written;
 }

@@ -3,7 +3,8 @@
 # portable list-file format and ANSI text rules beneath them.
 set(UI_CORE_SOURCES
   ui/line_list.cpp
-  ui/ansi_text.cpp)
+  ui/ansi_text.cpp
+  ui/utf8.cpp)
 set(UI_WIN_SOURCES
   ui/rich_text_box_win.cpp
   ui/ui_win.cpp

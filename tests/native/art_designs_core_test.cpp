@@ -64,11 +64,14 @@ TEST(ArtFadeSchedule, LongDesignsHoldEachColourForARunAndCreep) {
 
 TEST(ArtDesignText, FileNamesAndLines) {
     const std::string app = "C:\\Vivarto";
+    // Device names as the system reserves them: digits 0-9 and the superscripts, in 1252 and in UTF-8.
     for (const char* bad : {"a/b", "x:y", "a\\b", "what?", "*", "\"", "<>", "|", "con", "Con.txt", "prn ", "com1",
-                            "LPT9", "tab\there"})
-        EXPECT_FALSE(IsUsableDesignName(app, bad)) << bad;
-    for (const char* good : {"heart", "", "com10", "console", "caf\xE9", "my.design"})
+                            "LPT9", "tab\there", "COM0", "lpt0.txt", "COM\xB9", "com\xB2 ", "LPT\xB3.tar.gz",
+                            "COM\xC2\xB9", "lpt\xC2\xB2..", "nul.", "AUX . x", "..\\..\\Users\\x\\Desktop\\notes"})
+        EXPECT_FALSE(IsUsableDesignName(app, bad) || DesignRowPath(app, bad)) << bad;
+    for (const char* good : {"heart", "", "com10", "console", "caf\xE9", "my.design", "COM\xB4", "LPT\xC2\xB9x", "COM\xC2"})
         EXPECT_TRUE(IsUsableDesignName(app, good)) << good;
+    EXPECT_EQ(DesignRowPath(app, "heart").value_or("refused"), "C:\\Vivarto\\Designs\\heart.rtf");
     EXPECT_TRUE(IsUsableDesignName(app, std::string(236, 'a')));   // 255 with ".rtf"
     EXPECT_FALSE(IsUsableDesignName(app, std::string(237, 'a')));
     EXPECT_FALSE(IsUsableDesignName(std::string(200, 'd'), std::string(60, 'a')));  // path over 259

@@ -32,3 +32,7 @@ TEST(Decorations, OneLineEachWithOnlyTheIntendedRepeats) {
     EXPECT_EQ(softHyphens, (std::set<int>{19, 93, 94}));
     EXPECT_EQ(Entry(88), Entry(45) + " ") << "a near repeat, distinct by its trailing blank";
 }
+
+TEST(Decorations, ShownAndSentInUtf8) {
+    EXPECT_EQ(DecorationUtf8(19), "`\u00B7.\u201E.\u2022\u00A4\u00AD\u2039\u00BB");
+}

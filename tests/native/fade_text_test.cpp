@@ -9,6 +9,7 @@
 #include "effects/hex_digits.h"
 #include "effects/markup_reader.h"
 #include "effects/random_colors.h"
+#include "ui/utf8.h"
 
 TEST(HexDigits, DigitValuesNumbersAndSixDigitForms) {
     for (auto [ch, value] : std::vector<std::pair<char, int>>{{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15}, {'f', 0},
@@ -58,6 +59,44 @@ TEST(FadeText, SegmentLengthsFollowTheTextLengthAndEveryCharacterIsKept) {
         EXPECT_EQ(lengths, expected) << n;
         EXPECT_EQ(joined, text);
         EXPECT_EQ(doc.endFormat.color, 0xFFFFFFu) << "the last segment is exactly colour B";
+    }
+}
+
+// A character as a person sees it is one fade step and never holds a tag:
+// a surrogate pair, a letter with its combining accent, a ZWJ family, a
+// thumbs-up with its skin tone, a flag.
+TEST(FadeText, EmojiAndCombiningMarksAreOneCharacterEach) {
+    const std::vector<std::string> seen{"a", "\U0001F600", "e\u0301", "\U0001F469\u200D\U0001F469\u200D\U0001F467",
+                                        "\U0001F44D\U0001F3FD", "\U0001F1EC\U0001F1F7", "\u2764\uFE0F"};
+    std::string text;
+    for (const std::string& c : seen) text += c;
+    std::vector<std::string> runs;
+    for (const FormattedRun& run : ReadMarkup(FadeText(255, 16711680, text)).runs) runs.emplace_back(run.text);
+    EXPECT_EQ(runs, seen) << "seven characters, one colour each";
+    // Fifty emoji fade in the steps of fifty letters.
+    std::string emoji, letters;
+    for (int i = 0; i < 50; ++i) emoji += "\U0001F600", letters += 'x';
+    std::string tags = FadeText(0, 16777215, emoji);
+    for (std::size_t at; (at = tags.find("\U0001F600")) != std::string::npos;) tags.replace(at, 4, "x");
+    EXPECT_EQ(tags, FadeText(0, 16777215, letters));
+}
+
+// Text that is all BMP keeps today's schedule, which counts one 8-bit byte as
+// one character: a Windows-1252 string fades in UTF-8 exactly as its bytes do.
+TEST(FadeText, BmpTextKeepsTheScheduleOfItsWindows1252Bytes) {
+    std::uint32_t seed = 7;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const std::size_t n = next() % (round < 200 ? 40 : 3000);
+        while (bytes.size() < n) {
+            char c = static_cast<char>(next() % 255 + 1);
+            // As raw bytes each must stay one character: no valid UTF-8 pair.
+            if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) >= 0xC0 && (c & 0xC0) == 0x80) c = 'q';
+            bytes += c;
+        }
+        const std::int32_t a = static_cast<std::int32_t>(next() * 613u), b = static_cast<std::int32_t>(next() * 911u);
+        EXPECT_EQ(Windows1252FromUtf8(FadeText(a, b, Utf8FromWindows1252(bytes))), FadeText(a, b, bytes)) << n;
     }
 }
 

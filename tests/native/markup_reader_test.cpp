@@ -15,7 +15,7 @@ std::string Code(const CharFormat& f) {
     char color[16];
     std::snprintf(color, sizeof(color), "#%02X%02X%02X", f.color & 0xFF, (f.color >> 8) & 0xFF, f.color >> 16);
     return std::string(f.bold ? "b" : "") + (f.italic ? "i" : "") + (f.underline ? "u" : "") +
-           (f.strikeThru ? "s" : "") + (f.color ? color : "") + (f.fontName != "Arial" ? "'" + f.fontName + "'" : "") +
+           (f.strikeThru ? "s" : "") + (f.color ? color : "") + (f.fontName != "Arial" ? "'" + std::string(f.fontName) + "'" : "") +
            (f.fontSize != 10.0 ? "@" + std::to_string(f.fontSize) : "");
 }
 
@@ -24,7 +24,7 @@ std::string Code(const CharFormat& f) {
 std::string Shown(const std::string& markup) {
     const RenderedMarkup doc = ReadMarkup(markup);
     std::string out;
-    for (const FormattedRun& run : doc.runs) out += "{" + Code(run.format) + "}" + run.text;
+    for (const FormattedRun& run : doc.runs) out += "{" + Code(run.format) + "}" + std::string(run.text);
     return out + "|{" + Code(doc.endFormat) + "}";
 }
 
@@ -57,8 +57,8 @@ TEST(MarkupReader, TagsTextAndTheFormatLeftForTyping) {
         {"<FONT FACE=\"Comic Sans MS>x", "{'comic sans ms'}x|{'comic sans ms'}"},
         {"<font face=Tahoma>x", "{'font face=tahoma'}x|{'font face=tahoma'}"},
         {"<font face=\"Courier New\" size=3>x", "{'courier new'}x|{'courier new'}"},
-        {"<font face=\"\xC9L\xC8VE\x8A\x8C\x8E\x9F\xD7\xDF\">x",
-         "{'\xE9l\xE8ve\x9A\x9C\x9E\xFF\xD7\xDF'}x|{'\xE9l\xE8ve\x9A\x9C\x9E\xFF\xD7\xDF'}"},
+        {"<font face=\"\u00C9L\u00C8VE\u0160\u0152\u017D\u0178\u00D7\u00DF\u0394\">x",
+         "{'\u00E9l\u00E8ve\u0161\u0153\u017E\u00FF\u00D7\u00DF\u0394'}x|{'\u00E9l\u00E8ve\u0161\u0153\u017E\u00FF\u00D7\u00DF\u0394'}"},
         {"<b><font color=#00ff00><font face=\"Georgia\">x", "{b#00FF00'georgia'}x|{b#00FF00'georgia'}"},
     };
     for (const auto& [markup, shown] : cases) EXPECT_EQ(Shown(markup), shown) << markup;

@@ -21,9 +21,9 @@ std::string Body(const std::string& markup) {
 }  // namespace
 
 TEST(RtfWriter, WholeDocumentsWithEveryFormatAndEscape) {
-    EXPECT_EQ(WriteRtf(ReadMarkup("a<b>{\\}<font color=#FF0000><font face=\"Arial\"><i><u><s>\xE9\t</b></i></u></s>z")),
+    EXPECT_EQ(WriteRtf(ReadMarkup("a<b>{\\}<font color=#FF0000><font face=\"Arial\"><i><u><s>\xC3\xA9\t</b></i></u></s>z")),
               kHead + "{\\f1\\fnil\\fcharset0 arial;}}\r\n{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}"
-                      "\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\\cf1 a\\b \\{\\\\\\}\\f1\\cf2\\i\\ul\\strike \\'e9\\tab "
+                      "\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\\cf1 a\\b \\{\\\\\\}\\f1\\cf2\\i\\ul\\strike \\u233?\\tab "
                       "\\b0\\i0\\ulnone\\strike0 z\\par\r\n}");
     // "arial" is a face of its own, as for a box given it through the selection.
     // No text: the closing paragraph mark still carries the format left for typing.
@@ -52,4 +52,14 @@ TEST(RtfWriter, NulsSemicolonsAndControlBytesStayOutOfTheWay) {
     const std::string rtf = WriteRtf(ReadMarkup(std::string(kMarkup, sizeof(kMarkup) - 1)));
     EXPECT_NE(rtf.find("{\\f1\\fnil\\fcharset0 ab\\{x\\}\\\\yz;}}"), std::string::npos) << rtf;
     EXPECT_EQ(Body(std::string(kMarkup, sizeof(kMarkup) - 1)), "\\f0\\fs20\\cf1 x\\'01\\f1 y\\par\r\n}");
+}
+
+TEST(RtfWriter, CharactersAbove127AreUnicodeEscapesOfSigned16BitUnits) {
+    // U+00E9, U+4E2D, U+AC00 (above 32767: negative), U+1F600 as its surrogate
+    // pair, and a byte that is not UTF-8, which becomes U+FFFD.
+    EXPECT_EQ(Body("\xC3\xA9\xE4\xB8\xAD\xEA\xB0\x80\xF0\x9F\x98\x80\xFF!"),
+              "\\f0\\fs20\\cf1 \\u233?\\u20013?\\u-21504?\\u-10179?\\u-8704?\\u-3?!\\par\r\n}");
+    // Face names keep their Windows-1252 bytes where there are some.
+    const std::string rtf = WriteRtf(ReadMarkup("<font face=\"Caf\xC3\xA9 \xE4\xB8\xAD\">x"));
+    EXPECT_NE(rtf.find("{\\f1\\fnil\\fcharset0 caf\\'e9 \\u20013?;}"), std::string::npos) << rtf;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 
 #include "app/form1_win.h"
@@ -11,6 +12,7 @@
 #include "context/resource.h"
 #include "link/messenger_link_win.h"
 #include "tests/win/win_test_support.h"
+#include "vivarto_version.h"
 
 namespace {
 
@@ -131,10 +133,14 @@ TEST(ListFiles, AFailedWriteLeavesTheOldFileWhole) {
 // Modal windows run their own loop: a thread timer inside it clicks the
 // Contact window's link `g_linkClicks` times, then closes the window.
 int g_linkClicks = 0;
+std::vector<std::string> g_shown;  // the texts of every window's controls
 
 void CALLBACK DriveModal(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     HWND dlg = GetActiveWindow();
+    char text[256];
+    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        g_shown.push_back(std::string(text, GetWindowTextA(c, text, sizeof text)));
     HWND link = GetDlgItem(dlg, IDC_CONTACTFORM_LABEL5);
     for (int i = 0; link && i < g_linkClicks; ++i)
         SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CONTACTFORM_LABEL5, STN_CLICKED), reinterpret_cast<LPARAM>(link));
@@ -151,6 +157,8 @@ TEST(InformationWindows, EachClosesAndTheContactLinkOpensTheUserGuideOncePerClic
         if (i == 1) ShowHelp(nullptr);
         if (i == 2) ShowContact(nullptr, ui, "C:\\Vivarto");
     }
+    // The About window shows the version the build was given.
+    EXPECT_EQ(std::count(g_shown.begin(), g_shown.end(), "Version " VIVARTO_VERSION_TEXT), 1);
     EXPECT_EQ(ui.opened, (std::vector<std::string>{"C:\\Vivarto\\help\\index.html", "C:\\Vivarto\\help\\index.html"}));
 }
 

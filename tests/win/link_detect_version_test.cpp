@@ -46,4 +46,22 @@ TEST(DetectPalVersion, TheOldRecordWinsItsTextDecidesAndAScanNeverTakesBackWhatI
     EXPECT_EQ(DetectPalVersion(), 0);
 }
 
+// A standard user, or an administrator under UAC, may only read the machine's uninstall records: detection must
+// not ask for more. Wine lets everyone write there, so the rights asked for are what is checked.
+TEST(DetectPalVersion, AsksOnlyToReadTheUninstallRecords) {
+    PalInstallRecordsGuard keepRecords;
+    RegAccess registry;
+    std::vector<std::pair<std::string, REGSAM>> opened;
+    for (const char* oldRecord : {kAbsent, "9.1"}) {
+        registry.KillKey(kPal82UninstallKey);
+        if (oldRecord) registry.WriteString(kPal82UninstallKey, "DisplayVersion", oldRecord);
+        registry.WriteString(kPalMessengerUninstallKey, "DisplayVersion", "11.0");
+        SetRegOpenObserver([&](const std::string& path, REGSAM access) { opened.emplace_back(path, access); });
+        EXPECT_EQ(DetectPalVersion(), oldRecord ? 9 : 450);
+        SetRegOpenObserver(nullptr);
+    }
+    ASSERT_FALSE(opened.empty());
+    for (const auto& [path, access] : opened) EXPECT_EQ(access, KEY_READ | KEY_WOW64_32KEY) << path;
+}
+
 }  // namespace

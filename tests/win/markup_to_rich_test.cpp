@@ -30,7 +30,7 @@ std::vector<ProbedChar> Expected(const std::string& markup) {
         const CharFormat& f = run.format;
         for (char ch : run.text) {
             if (ch != '\n' || !afterCr)
-                out.push_back({ch == '\n' ? '\r' : ch, {f.fontName, static_cast<LONG>(f.fontSize * 20), f.bold,
+                out.push_back({ch == '\n' ? '\r' : ch, {std::string(f.fontName), static_cast<LONG>(f.fontSize * 20), f.bold,
                                                         f.italic, f.underline, f.strikeThru, false, f.color}});
             afterCr = ch == '\r';
         }

@@ -1,25 +1,36 @@
 // End to end: the real vivarto.exe beside the demo messenger, driven from
 // outside by control ID the way a user's clicks reach it. The messenger's
 // transcript is the truth about what a room received.
+// Run with an unpacked release's folder and its demo messenger as arguments,
+// the same tests check the release as a user gets it.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <cstdio>
+#include <fstream>
 
 #include "context/resource.h"
 #include "tests/win/demo_messenger_driver.h"
 
 namespace {
 
+bool TestingRelease() { return __argc > 1; }
+
+// The folder the program is started from, like a double-click in it would.
+std::string AppFolder() {
+    return TestingRelease() ? DemoMessenger::FullPath(__argv[1]) + "\\" : DemoMessenger::TestFolder();
+}
+
 class Vivarto {
 public:
     ~Vivarto() { Close(); }
 
     bool Start() {
-        std::string exe = DemoMessenger::ExePath();
-        exe.replace(exe.find_last_of('\\') + 1, std::string::npos, "vivarto.exe");
+        const std::string folder = AppFolder(), exe = folder + "vivarto.exe";
         std::string cmd = DemoMessenger::QuoteArgument(exe);
         STARTUPINFOA si{};
         si.cb = sizeof si;
-        if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
+        if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi_))
             return false;
         WaitForInputIdle(pi_.hProcess, 10000);
         return DemoMessenger::WaitUntil(10000, [&] { return (hwnd_ = FindMain()) != nullptr; });
@@ -67,6 +78,40 @@ public:
                             5000, &r);
     }
 
+    // Read as wide text: across processes the 8-bit LB_GETTEXT comes back as
+    // wide characters under Wine.
+    std::vector<std::string> ListItems(int id) const {
+        std::vector<std::string> items;
+        HWND list = Control(id);
+        for (int i = 0, n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); i < n; ++i) {
+            std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+            wide.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data())));
+            std::string item(wide.size() * 2, '\0');
+            item.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), item.data(),
+                                            static_cast<int>(item.size()), nullptr, nullptr));
+            items.push_back(item);
+        }
+        return items;
+    }
+
+    // The program's visible top-level windows: the main window, and any message box.
+    std::vector<HWND> Windows() const {
+        struct Find {
+            DWORD pid;
+            std::vector<HWND> found;
+        } find{pi_.dwProcessId, {}};
+        EnumWindows(
+            [](HWND h, LPARAM p) -> BOOL {
+                auto* f = reinterpret_cast<Find*>(p);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(h, &pid);
+                if (pid == f->pid && IsWindowVisible(h)) f->found.push_back(h);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&find));
+        return find.found;
+    }
+
     int RoomCount() const { return static_cast<int>(SendMessageA(Control(IDC_COMBO1), CB_GETCOUNT, 0, 0)); }
     // Position of a room in Combo1's list (the search text crosses processes;
     // an item's text read back would not), -1 when it is not listed.
@@ -76,38 +121,31 @@ public:
     }
 
 private:
+    // The window with the menu bar (a message box has none).
     HWND FindMain() const {
-        struct Find {
-            DWORD pid;
-            HWND found;
-        } find{pi_.dwProcessId, nullptr};
-        EnumWindows(
-            [](HWND h, LPARAM p) -> BOOL {
-                auto* f = reinterpret_cast<Find*>(p);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(h, &pid);
-                char cls[64] = {};
-                GetClassNameA(h, cls, sizeof cls);
-                if (pid != f->pid || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(h)) return TRUE;
-                f->found = h;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&find));
-        return find.found;
+        for (HWND h : Windows())
+            if (GetMenu(h)) return h;
+        return nullptr;
     }
 
     PROCESS_INFORMATION pi_{};
     HWND hwnd_ = nullptr;
 };
 
-TEST(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
+// Each test: the messenger recorded as installed (as 11.3), its rooms open,
+// and Vivarto started beside it.
+class VivartoEndToEnd : public testing::Test {
+protected:
+    bool StartBoth(const std::vector<std::string>& rooms) {
+        return DemoMessenger::Install("11.3") && messenger.Start(rooms) && vivarto.Start();
+    }
     PalInstallRecordsGuard records;
-    ASSERT_TRUE(DemoMessenger::Install("11.3"));
     DemoMessenger messenger;
-    ASSERT_TRUE(messenger.Start({"Lobby", "Poetry Corner"}));
-
     Vivarto vivarto;
-    ASSERT_TRUE(vivarto.Start());
+};
+
+TEST_F(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
+    ASSERT_TRUE(StartBoth({"Lobby", "Poetry Corner"}));
     char caption[64] = {};
     GetWindowTextA(vivarto.Main(), caption, sizeof caption);
     EXPECT_STREQ(caption, "Vivarto 11.5");
@@ -138,6 +176,61 @@ TEST(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
 
     EXPECT_TRUE(vivarto.Close());
     EXPECT_EQ(messenger.Transcript().size(), 2u);
+}
+
+// A clean first start is one from a folder as unpacked: only there are the
+// list files sure to be the starter ones.
+TEST_F(VivartoEndToEnd, FirstStartShowsTheStarterListsAndArtDesignWithoutAMessage) {
+    if (!TestingRelease()) GTEST_SKIP() << "needs an unpacked release's folder";
+    auto starterLines = [](const char* file) {
+        std::ifstream in(std::string(VIVARTO_SOURCE_DIR "/app/starter/") + file, std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
+        return lines;
+    };
+    ASSERT_TRUE(StartBoth({"Lobby"}));
+    Sleep(500);  // a message box would be up by now
+    EXPECT_EQ(vivarto.Windows().size(), 1u) << "a message box came up";
+    EXPECT_EQ(vivarto.ListItems(IDC_LIST2), starterLines("dl.txt"));
+    EXPECT_EQ(vivarto.ListItems(IDC_LIST3), starterLines("dr.txt"));
+    EXPECT_EQ(vivarto.ListItems(IDC_LIST4).size(), starterLines("saved.txt").size());
+    ASSERT_EQ(vivarto.ListItems(IDC_LIST5), starterLines("dlist.txt"));
+
+    // Picking the art design in its list opens it from the Designs folder.
+    HWND list5 = vivarto.Control(IDC_LIST5);
+    SendMessageA(list5, LB_SETSEL, TRUE, 0);
+    PostMessageA(GetParent(list5), WM_COMMAND, MAKEWPARAM(IDC_LIST5, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list5));
+    EXPECT_TRUE(DemoMessenger::WaitUntil(5000, [&] {
+        return DemoMessenger::WindowText(vivarto.Control(IDC_RICHTEXTBOX5)).size() > 20 || vivarto.Windows().size() > 1;
+    }));
+    EXPECT_EQ(vivarto.Windows().size(), 1u) << "a message box came up";
+    EXPECT_TRUE(vivarto.Close());
+}
+
+// What Explorer shows under Properties, and the one-file promise of the release.
+TEST(VivartoRelease, TheExeCarriesTheBuildVersionAndNeedsNoDllBesideIt) {
+    const std::string folder = AppFolder(), exe = folder + "vivarto.exe";
+    std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    char* product = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    char version[32];
+    std::snprintf(version, sizeof version, "%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
+                  LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS));
+    EXPECT_STREQ(version, VIVARTO_VERSION);
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904B0\\ProductName",
+                               reinterpret_cast<void**>(&product), &length));
+    EXPECT_STREQ(product, "Vivarto");
+
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    ASSERT_TRUE(GetFileAttributesExA(exe.c_str(), GetFileExInfoStandard, &file));
+    EXPECT_LT(file.nFileSizeLow, 1u << 20);
+    EXPECT_EQ(file.nFileSizeHigh, 0u);
+    WIN32_FIND_DATAA dll;
+    EXPECT_EQ(FindFirstFileA((folder + "*.dll").c_str(), &dll), INVALID_HANDLE_VALUE);
 }
 
 }  // namespace
