@@ -20,13 +20,18 @@ constexpr const char* kDanceFilesMissingText = "One of the files [dl.txt] or [ni
 
 void MainTab::Command8_Click() { ctx_.SetTimer1Enabled(true); }
 
-// The running tick, if any, still finishes its messages; no new one starts.
-void MainTab::Command9_Click() { ctx_.SetTimer1Enabled(false); }
+// A running tick ends its wait at once and sends nothing more; no new one starts.
+void MainTab::Command9_Click() {
+    ctx_.SetTimer1Enabled(false);
+    if (tickRunning_) ctx_.StopSending();
+}
 
 void MainTab::Timer1_Timer() {
-    // Delay lets the timer's own ticks through while a tick waits; they must
-    // not start a second run over the same composer.
-    if (tickRunning_ || ctx_.Closed()) return;
+    // Delay lets the timer's own ticks through while a sender waits, a tick
+    // included; they wait for a tick that finds no other sender running.
+    if (ctx_.Closed()) return;
+    SendTurn turn(ctx_);
+    if (!turn) return;
     RunningFlag running(tickRunning_);
     RunTick();
 }
@@ -40,9 +45,9 @@ bool MainTab::ReadPauseOrStop(float& seconds) {
 bool MainTab::SendAndWait(float seconds) {
     std::string message = ctx_.Composer().TextRTF();
     ctx_.Link().TxtSendPal(message);
-    // Delay is false when the program is quitting; the window (and every box
-    // this tick would touch next) may already be gone.
-    return Delay(seconds) && !ctx_.Closed();
+    // False when stopped, or when the program is quitting: the window (and
+    // every box this tick would touch next) may already be gone.
+    return ctx_.SendPause(seconds);
 }
 
 void MainTab::RunTick() {
@@ -81,8 +86,16 @@ void MainTab::List3_DblClick() {
 }
 
 void MainTab::Command14_Click() {
-    AddListItem(ctx_.Control(IDC_LIST2), ctx_.DanceFrame1().Text());
-    AddListItem(ctx_.Control(IDC_LIST3), ctx_.DanceFrame2().Text());
+    const std::string left = ctx_.DanceFrame1().Text(), right = ctx_.DanceFrame2().Text();
+    // A frame is one line of dl.txt or dr.txt: a line break would split it in
+    // two and put every later pair out of step on the next start.
+    if (left.find_first_of("\r\n") != std::string::npos || right.find_first_of("\r\n") != std::string::npos) {
+        ctx_.ui().MessageBox(ctx_.Hwnd(), "A dance frame must be one line. Please remove the line break and add it again.",
+                              "Add", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    AddListItem(ctx_.Control(IDC_LIST2), left);
+    AddListItem(ctx_.Control(IDC_LIST3), right);
 }
 
 void MainTab::Command13_Click() { DeleteSelectedRows(ctx_.Control(IDC_LIST2), ctx_.Control(IDC_LIST3)); }

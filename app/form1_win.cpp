@@ -233,29 +233,39 @@ void Form1::LoadListFiles() {
         ui_.MessageBox(hwnd_, text, title, MB_OK | MB_ICONHAND);
         return true;
     };
+    // A file that is there but cannot be read is left out of every save of
+    // this run (ui/list_files_win), so the user's entries survive; said once.
+    auto load = [&](HWND list, const char* name) {
+        if (LoadListFile(list, context_.AppFile(name)) || !FilePresent(context_.AppFile(name))) return;
+        ui_.MessageBox(hwnd_,
+                       std::string("The file [") + name +
+                           "] could not be read (another program may be using it). Its list is not loaded and "
+                           "will not be saved, so the file is kept as it is.",
+                       "Error", MB_OK | MB_ICONHAND);
+    };
     if (missing("dl.txt", "One of the files [dl.txt] or [nicks.txt] does not exist.", "Error")) {
         clear(list2);
         clear(list3);
         return;
     }
-    LoadListFile(list2, context_.AppFile("dl.txt"));
-    if (FilePresent(context_.AppFile("dr.txt"))) LoadListFile(list3, context_.AppFile("dr.txt"));
+    load(list2, "dl.txt");
+    load(list3, "dr.txt");
     if (missing("nicks.txt", "One of the files [nicks.txt]does not exist!", "Saved")) {
         clear(list1);
         return;
     }
-    LoadListFile(list1, context_.AppFile("nicks.txt"));
+    load(list1, "nicks.txt");
     if (missing("saved.txt", "One of the files [saved.txt]does not exist!", "Saved")) {
         clear(list4);
         return;
     }
-    LoadListFile(list4, context_.AppFile("saved.txt"));
+    load(list4, "saved.txt");
     clear(list5);
     if (missing("dlist.txt", "One of the files [dlist.txt]does not exist!", "Saved")) {
         clear(list5);
         return;
     }
-    LoadListFile(list5, context_.AppFile("dlist.txt"));
+    load(list5, "dlist.txt");
 }
 
 void Form1::OnCommand(int id, int code) {

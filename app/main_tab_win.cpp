@@ -101,6 +101,8 @@ void MainTab::FadeComposer() {
 
 void MainTab::Command1_Click() {
     if (RefuseWithoutRoom(false)) return;
+    SendTurn turn(ctx_, "Send");
+    if (!turn) return;
     RichTextBox& composer = ctx_.Composer();
     // The nick goes into the composer for good, so the user sees what was sent.
     const std::string nick = ctx_.Label3Caption();
@@ -134,6 +136,8 @@ void MainTab::List1_Click() {
 void MainTab::Label3_Click() { ctx_.SetControlText(IDC_LABEL3, kNoNick); }
 
 void MainTab::Command15_Click() {
+    SendTurn turn(ctx_, "Send");
+    if (!turn) return;
     // Built in the hidden work box so the composer keeps its placeholder.
     RichTextBox& work = ctx_.NickWorkBox();
     work.SetTextRTF(ApplyChosenNick(ctx_.Composer().TextRTF(), Utf8FromWindows1252(ctx_.Label3Caption())));

@@ -1,6 +1,7 @@
 #include "context/tab_context_win.h"
 
 #include "effects/random_colors.h"
+#include "link/delay_win.h"
 #include "link/pause_seconds.h"
 #include "ui/color_box_win.h"
 #include "ui/window_util_win.h"
@@ -68,4 +69,21 @@ void TabContext::SetTimer1Enabled(bool on) {
 void TabContext::MarkClosed() {
     closed_ = true;
     SetTimer1Enabled(false);
+}
+
+bool TabContext::SendPause(float seconds) { return Delay(seconds, &stopSending_) && !closed_ && !stopSending_; }
+
+SendTurn::SendTurn(TabContext& ctx, const char* refusalTitle) : ctx_(ctx) {
+    if (ctx.sending_) {
+        if (refusalTitle)
+            ctx.ui_.MessageBox(ctx.owner_, "Another message is being sent. Please wait until it is done, or stop it first.",
+                               refusalTitle, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    taken_ = ctx.sending_ = true;
+    ctx.stopSending_ = false;
+}
+
+SendTurn::~SendTurn() {
+    if (taken_) ctx_.sending_ = ctx_.stopSending_ = false;
 }

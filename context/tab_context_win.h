@@ -78,6 +78,17 @@ public:
     bool Closed() const { return closed_; }
     void MarkClosed();
 
+    // One sender at a time. A timer tick (the dance bot's too), an art send,
+    // Auto Send and Send each hold the turn while they deliver, so their
+    // messages never interleave and none rewrites the composer under another:
+    // Delay runs every other event during a sender's waits.
+    bool Sending() const { return sending_; }
+    // Ends the running sender's current wait at once; it sends nothing more.
+    void StopSending() { stopSending_ = sending_; }
+    // The running sender's pause (and its pass over waiting events with 0):
+    // false when it must end, stopped, closed or the program quitting.
+    bool SendPause(float seconds);
+
 private:
     Ui& ui_;
     ColorDialog commonDialog1_;
@@ -88,4 +99,24 @@ private:
     MessengerLink* link_ = nullptr;
     bool timer1Enabled_ = false;
     bool closed_ = false;
+    bool sending_ = false;
+    bool stopSending_ = false;
+
+    friend class SendTurn;
+};
+
+// The turn of one sender for its whole run. While another sender holds it,
+// nothing is taken; given a `refusalTitle` the user is told so (a timer tick
+// says nothing: it waits for its next tick).
+class SendTurn {
+public:
+    explicit SendTurn(TabContext& ctx, const char* refusalTitle = nullptr);
+    ~SendTurn();
+    SendTurn(const SendTurn&) = delete;
+    SendTurn& operator=(const SendTurn&) = delete;
+    explicit operator bool() const { return taken_; }
+
+private:
+    TabContext& ctx_;
+    bool taken_ = false;
 };

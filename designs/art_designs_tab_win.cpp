@@ -67,8 +67,10 @@ void ArtDesignsTab::List5_Click() {
     const int index = HighlightedIndex();
     if (index < 0) return;  // a click that took the last highlight away
     const std::string name = ListBoxItem(List5(), index);
+    const auto path = RowFile(name, ctx_.Hwnd());
+    if (!path) return;
     Design().SetText("");
-    if (!Design().LoadFile(DesignFilePath(ctx_.AppFolder(), name))) {
+    if (!Design().LoadFile(*path)) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
                               "Art Designs", MB_OK | MB_ICONHAND);
     }
@@ -78,18 +80,38 @@ void ArtDesignsTab::Command23_Click() {
     Form5::ShowModal(ctx_.Hwnd(), [this](const std::string& name, HWND owner) { return SaveDesignAs(name, owner); });
 }
 
-void ArtDesignsTab::WriteDesignFile(const std::string& name) {
-    // The first save of a fresh installation finds no Designs folder yet.
-    CreateDirectoryA(DesignsFolder(ctx_.AppFolder()).c_str(), nullptr);
-    // A design that cannot be written is skipped without a message: the
-    // list entry still names it, and the next save tries the file again.
-    Design().SaveFile(DesignFilePath(ctx_.AppFolder(), name));
+std::optional<std::string> ArtDesignsTab::RowFile(const std::string& row, HWND owner) {
+    // dlist.txt may have been edited elsewhere: a row naming a device or a
+    // file outside Designs stays listed but is never opened or written.
+    auto path = DesignRowPath(ctx_.AppFolder(), row);
+    if (!path)
+        ctx_.ui().MessageBox(owner, "The design \"" + row + "\" in [dlist.txt] is not a usable file name, so it cannot be opened or saved.",
+                              "Art Designs", MB_OK | MB_ICONHAND);
+    return path;
 }
 
-bool ArtDesignsTab::RewriteDesignList(HWND owner) {
-    if (SaveAndReloadListFile(List5(), ctx_.AppFile(kDesignList))) return true;
-    ctx_.ui().MessageBox(owner, "One of the files [dlist.txt]does not exist!", "Saved", MB_OK | MB_ICONHAND);
+bool ArtDesignsTab::WriteDesignFile(const std::string& name, HWND owner) {
+    const auto path = RowFile(name, owner);
+    if (!path) return false;
+    // The first save of a fresh installation finds no Designs folder yet.
+    CreateDirectoryA(DesignsFolder(ctx_.AppFolder()).c_str(), nullptr);
+    if (Design().SaveFile(*path)) return true;
+    ctx_.ui().MessageBox(owner, "The design file [Designs\\" + name + ".rtf] could not be written; it keeps what it held before.",
+                          "Save", MB_OK | MB_ICONHAND);
     return false;
+}
+
+void ArtDesignsTab::RewriteDesignList(HWND owner) {
+    const std::string path = ctx_.AppFile(kDesignList);
+    // A list that could not be written stays as it is in the window, so the
+    // design just saved is not lost from view; the user is told instead.
+    if (!SaveListFile(List5(), path)) {
+        ctx_.ui().MessageBox(owner, "The list [dlist.txt] could not be written, so the next start will not show this change.",
+                              "Saved", MB_OK | MB_ICONHAND);
+        return;
+    }
+    SendMessageA(List5(), LB_RESETCONTENT, 0, 0);
+    LoadListFile(List5(), path);
 }
 
 bool ArtDesignsTab::SaveDesignAs(const std::string& name, HWND owner) {
@@ -101,9 +123,10 @@ bool ArtDesignsTab::SaveDesignAs(const std::string& name, HWND owner) {
                               "Save", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    WriteDesignFile(name);
+    if (!WriteDesignFile(name, owner)) return false;
     AddListItem(List5(), name);
-    return RewriteDesignList(owner);
+    RewriteDesignList(owner);
+    return true;
 }
 
 void ArtDesignsTab::Command20_Click() {
@@ -114,7 +137,7 @@ void ArtDesignsTab::Command20_Click() {
     // nothing highlighted there is no name to save under.
     const int index = HighlightedIndex();
     if (index < 0) return;
-    WriteDesignFile(ListBoxItem(List5(), index));
+    WriteDesignFile(ListBoxItem(List5(), index), ctx_.Hwnd());
 }
 
 void ArtDesignsTab::Command21_Click() {
@@ -158,7 +181,11 @@ bool ArtDesignsTab::ReadPause(float& seconds) {
 }
 
 void ArtDesignsTab::Command25_Click() {
-    if (sending_) return;  // one send at a time: a second click while it waits is ignored
+    // A second click while the design goes out stops it.
+    if (sending_) {
+        ctx_.StopSending();
+        return;
+    }
     if (ctx_.ControlText(IDC_COMBO1).empty()) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "Please Connect to the room first.", "Not Connected",
                               MB_OK | MB_ICONINFORMATION);
@@ -175,31 +202,38 @@ void ArtDesignsTab::Command25_Click() {
         ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), Utf8FromWindows1252(nick)));
         source = &ctx_.ArtWorkBox();
     }
+    SendTurn turn(ctx_, "Send To Room");
+    if (!turn) return;
     RunningFlag sending(sending_);
+    ctx_.SetControlText(IDC_COMMAND25, "Stop Sending");
     SendLines(*source);
+    if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "Send To Room");
 }
 
 void ArtDesignsTab::SendLines(RichTextBox& source) {
+    // The text is read once; the control counts a break as one character, so
+    // each line's place follows from the lengths before it, with no re-read
+    // of the whole text per line.
     const std::vector<std::string> lines = SplitDesignLines(source.Text());
     RichTextBox& composer = ctx_.Composer();
     composer.SetText("");
     source.SetSelStart(0);
     long start = 0;
     for (const std::string& line : lines) {
-        // Let the window's waiting events run; a close among them ends the send.
-        if (!Delay(0) || ctx_.Closed()) return;
+        // Let the window's waiting events run; a close or a stop among them ends the send.
+        if (!ctx_.SendPause(0)) return;
         // The line and its line break.
-        const long length = static_cast<long>(line.size()) + 2;
-        source.Select(start, length);
+        const long end = start + static_cast<long>(line.size()) + 1;
+        source.SelectInControl(start, end);
         composer.SetTextRTF(source.SelRTF());
-        start += length;
-        source.SetSelStart(start);
+        start = end;
+        source.SelectInControl(start, start);
         std::string rtf = composer.TextRTF();
         ctx_.Link().TxtSendPal(rtf);
         // The pause is read afresh at every wait: the user may change it while
         // the design goes out.
         float seconds = 0;
         if (!ReadPause(seconds)) return;
-        if (!Delay(seconds) || ctx_.Closed()) return;
+        if (!ctx_.SendPause(seconds)) return;
     }
 }

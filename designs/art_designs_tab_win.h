@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class TabContext;
@@ -53,14 +54,18 @@ private:
     // The design the user means: the list's caret row when it is highlighted,
     // otherwise the first highlighted row; -1 when no row is highlighted.
     int HighlightedIndex() const;
-    // Writes "dlist.txt" from List5 and reads it back into List5; the
-    // "[dlist.txt]" message when it cannot be found afterwards. True when read.
-    bool RewriteDesignList(HWND owner);
+    // Writes "dlist.txt" from List5 and reads it back into List5; when it
+    // cannot be written the user is told and List5 stays as it is.
+    void RewriteDesignList(HWND owner);
+    // The design file of a dlist.txt row; nothing, after a message, for a row
+    // that fails Save's name check.
+    std::optional<std::string> RowFile(const std::string& row, HWND owner);
     // Writes RichTextBox5 to the design file of `name`, making the Designs
-    // folder first when it is missing.
-    void WriteDesignFile(const std::string& name);
+    // folder first when it is missing; false, after a message, when the row
+    // is not usable or the file could not be replaced.
+    bool WriteDesignFile(const std::string& name, HWND owner);
     // The lines of the design go out one by one. Stops early when the pause
-    // is not a number or the window closed during a wait.
+    // is not a number, the send was stopped or the window closed during a wait.
     void SendLines(RichTextBox& source);
     // Reads the pause in Text5; tells the user when it is not a number.
     bool ReadPause(float& seconds);

@@ -59,10 +59,14 @@ bool TextDesignsTab::OnCommand(int id, int code) {
 }
 
 void TextDesignsTab::List4_Click() {
+    // Auto Send is a sender: while another runs, the composer stays theirs.
+    const bool autoSend = ctx_.IsChecked(IDC_OPTION8);
+    SendTurn turn(ctx_, autoSend ? "Auto Send" : nullptr);
+    if (autoSend && !turn) return;
     RichTextBox& composer = ctx_.Composer();
     // No entry selected: the composer is emptied.
     composer.SetText(SelectedItem(ctx_.Control(IDC_LIST4)).value_or(""));
-    if (!ctx_.IsChecked(IDC_OPTION8)) return;  // "No": the user sends it with Send
+    if (!autoSend) return;  // "No": the user sends it with Send
 
     // What the box made of the design is what goes out; an empty one stops here.
     if (composer.Text().empty()) return;

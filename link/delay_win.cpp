@@ -7,13 +7,14 @@
 
 #include "ui/message_loop_win.h"
 
-bool Delay(float nSeconds) {
+bool Delay(float nSeconds, const bool* stop) {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     for (;;) {
         // The events run as in the program's own loop, keyboard navigation
         // of its dialogs included; a quit ends the wait.
         if (!RunPendingEvents()) return false;
+        if (stop && *stop) return false;
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         // Written so that a NaN wait ends too.
         if (!(elapsed < static_cast<double>(nSeconds))) return true;

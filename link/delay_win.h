@@ -10,4 +10,7 @@
 // Returns false when a WM_QUIT came in during the wait: the quit is posted
 // again for the outer message loop and the wait ends at once. The caller must
 // then stop what it was doing (its window may already be gone).
-bool Delay(float nSeconds);
+//
+// With `stop`, the wait also ends, false, as soon as *stop is true after the
+// events ran: a Stop click among them cuts the wait short at once.
+bool Delay(float nSeconds, const bool* stop = nullptr);

@@ -1,9 +1,10 @@
 #include "link/pause_seconds.h"
 
-#include <cfloat>
 #include <cstdlib>
 
 namespace {
+
+constexpr double kLongestPauseSeconds = 24 * 60 * 60;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -41,11 +42,11 @@ bool ParsePauseSeconds(const std::string& text, float& seconds) {
     if (pos != end) return false;
 
     // The shape is a plain decimal number now; the program never changes the C
-    // locale, so strtod reads "." as the decimal point. Overflow gives HUGE_VAL
-    // (the longest wait), underflow zero (no wait): both are what was asked.
+    // locale, so strtod reads "." as the decimal point. Underflow gives zero
+    // (no wait), overflow a value far beyond the longest pause.
     const std::string number = text.substr(begin, end - begin);
-    double value = std::strtod(number.c_str(), nullptr);
-    if (value > FLT_MAX) value = FLT_MAX;
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (!negative && value > kLongestPauseSeconds) return false;
     seconds = static_cast<float>(negative ? -value : value);
     return true;
 }

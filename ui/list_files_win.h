@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-// Writes the entries as a list file, replacing the old one in one step.
+// Writes the entries as a list file, replacing the old one in one step. False,
+// writing nothing, for a file whose last load found it present but unreadable.
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries);
 // Appends the entries of a list file to the list box; false when unreadable.
+// A file that is there but cannot be read is then kept from every write until
+// a later load reads it: the caller tells the user.
 bool LoadListFile(HWND list, const std::string& path);
 // Writes the list box to the list file (errors are the caller's to ignore).
 bool SaveListFile(HWND list, const std::string& path);

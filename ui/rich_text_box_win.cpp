@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/files_win.h"
+
 namespace {
 
 struct InStream {
@@ -182,6 +184,11 @@ void RichTextBox::Select(long start, long length) {
     SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
+void RichTextBox::SelectInControl(long first, long last) {
+    CHARRANGE cr{first, last};
+    SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
 void RichTextBox::SetSelStart(long start) { Select(start, 0); }
 
 void RichTextBox::SetSelLength(long length) { Select(SelStart(), length); }
@@ -286,9 +293,6 @@ bool RichTextBox::LoadFile(const std::string& path) {
 }
 
 bool RichTextBox::SaveFile(const std::string& path) const {
-    std::string rtf = TextRTF();
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    const bool written = std::fwrite(rtf.data(), 1, rtf.size(), out) == rtf.size();
-    return std::fclose(out) == 0 && written;
+    // Through a temporary file: a full disk or a failed write keeps the old file.
+    return ReplaceFileContent(path, TextRTF());
 }

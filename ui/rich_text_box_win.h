@@ -36,6 +36,9 @@ public:
     long SelLength() const;
     void SetSelLength(long length);           // from the current start
     void Select(long start, long length);
+    // Selects by the control's own positions (a break = 1), reading no text:
+    // for callers that walk a long text and keep the positions themselves.
+    void SelectInControl(long first, long last);
     std::string SelText() const;
     void SetSelText(const std::string& text); // in the current format at the selection
 
@@ -63,6 +66,8 @@ public:
     // Whole content to or from an RTF file. False when the file cannot be
     // opened or read; the content is then left as it was.
     bool LoadFile(const std::string& path);
+    // Writes the RTF through a temporary file that then replaces the old one;
+    // false, the old file kept whole, when that fails.
     bool SaveFile(const std::string& path) const;
 
     // Number of characters as Text() counts them (CR LF is two).

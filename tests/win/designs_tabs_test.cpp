@@ -199,16 +199,16 @@ TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
 }
 
 TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
-    Start(2, {}, "one\r\ntwo\r\nghost\r\n");
+    Start(2, {}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
     DrawThreeLines();
     const std::vector<Look> drawn = Looks(Art());
     EXPECT_EQ(SaveAs({"a/b", "con", "x:y", "heart"}), (std::vector<bool>{true, true, true, false}));
     EXPECT_EQ(Shown(0), "Save: The name \"a/b\" cannot be used as a file name. Please choose another name. (64)");
-    EXPECT_EQ(ListBoxItems(List5()), (Lines{"one", "two", "ghost", "heart"}));
-    EXPECT_EQ(dir_.Read("dlist.txt"), "one\r\ntwo\r\nghost\r\nheart\r\n");
+    EXPECT_EQ(ListBoxItems(List5()), (Lines{"one", "two", "ghost", "..\\out", "heart"}));
+    EXPECT_EQ(dir_.Read("dlist.txt"), "one\r\ntwo\r\nghost\r\n..\\out\r\nheart\r\n");
     Click(IDC_COMMAND22);  // Clear
     EXPECT_EQ(Art().Text(), "");
-    ClickRows({3});
+    ClickRows({4});
     EXPECT_EQ(Looks(Art()), drawn) << "from Designs\\heart.rtf in the folder the save made";
 
     const std::string heart = dir_.Read("Designs\\heart.rtf");
@@ -224,19 +224,30 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     EXPECT_FALSE(dir_.Exists("Designs\\one.rtf"));
     ClickRows({2});
     EXPECT_EQ(Shown(6), "Art Designs: The design file [Designs\\ghost.rtf] could not be opened. (16)");
-    EXPECT_EQ(Art().Text(), "");
-    ClickRows({0, 3});
+    ClickRows({3});  // a row leading out of Designs is listed, never opened nor written
+    Click(IDC_COMMAND20);
+    EXPECT_EQ(Shown(7), "Art Designs: The design \"..\\out\" in [dlist.txt] is not a usable file name, so it cannot be "
+                        "opened or saved. (16)");
+    EXPECT_EQ(Shown(9), Shown(7));
+    EXPECT_FALSE(dir_.Exists("out.rtf"));
+    CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
+    ClickRows({0, 4});
+    Art().SetText("lost");
+    Click(IDC_COMMAND20);
+    EXPECT_EQ(Shown(11), "Save: The design file [Designs\\heart.rtf] could not be written; it keeps what it held before. (16)");
+    ClickRows({0, 4});
     EXPECT_EQ(Art().Text(), "changed");
     Click(IDC_COMMAND21);  // Delete From List: no question, the files stay
-    EXPECT_EQ(dir_.Read("dlist.txt"), "two\r\nghost\r\n");
+    EXPECT_EQ(dir_.Read("dlist.txt"), "two\r\nghost\r\n..\\out\r\n");
     EXPECT_TRUE(dir_.Exists("Designs\\heart.rtf"));
-    EXPECT_EQ(ui_.messages.size(), 7u);
+    EXPECT_EQ(ui_.messages.size(), 12u);
 
     DeleteFileA(dir_.File("dlist.txt").c_str());  // a folder instead: it cannot be written
     CreateDirectoryA(dir_.File("dlist.txt").c_str(), nullptr);
-    EXPECT_EQ(SaveAs({"lost"}), (std::vector<bool>{true}));
-    EXPECT_EQ(Shown(7), "Saved: One of the files [dlist.txt]does not exist! (16)");
-    EXPECT_EQ(SendMessageA(List5(), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(SaveAs({"kept"}), (std::vector<bool>{false}));
+    EXPECT_EQ(Shown(12), "Saved: The list [dlist.txt] could not be written, so the next start will not show this change. (16)");
+    EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
+    EXPECT_TRUE(dir_.Exists("Designs\\kept.rtf"));
 }
 
 TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
@@ -276,8 +287,11 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
 }
 
 // An art design goes out line by line with its pause and the nick in place of "sn%", text
-// designs with Auto Send; an art send ends when the window is closed during a pause.
+// designs with Auto Send; an art send ends at a second click (the timer started meanwhile
+// waiting its turn) and when the window is closed during a pause.
 HWND g_closing = nullptr;
+Form1* g_form = nullptr;
+std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, SendingToARoom) {
     DemoMessenger messenger;
     ASSERT_TRUE(messenger.Start({"Art Gallery", "Chatter"}));
@@ -342,6 +356,18 @@ TEST_F(DesignTabs, SendingToARoom) {
     }
     for (std::size_t k : {5, 6}) EXPECT_EQ(posted[k].text, designs[k - 3]) << "AD, 95 and F7 arrive as they are";
 
+    g_form = form_.get();
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        g_caption = Text(g_form->Control(IDC_COMMAND25));
+        g_form->OnCommand(IDC_COMMAND8, BN_CLICKED);   // Start
+        g_form->OnCommand(IDC_COMMAND25, BN_CLICKED);
+    });
+    Click(IDC_COMMAND25);
+    form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
+    EXPECT_EQ(g_caption + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
+    EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line, nothing of the timer's";
+
     g_closing = form_->Hwnd();
     SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
@@ -350,7 +376,7 @@ TEST_F(DesignTabs, SendingToARoom) {
     Click(IDC_COMMAND25);
     EXPECT_TRUE(form_->Context().Closed());
     Sleep(300);
-    EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line only, then the close ended the send";
+    EXPECT_EQ(messenger.Transcript().size(), 9u) << "the first line only, then the close ended the send";
     MSG quit;
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "left for the program's loop";
 }

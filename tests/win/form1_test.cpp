@@ -130,6 +130,24 @@ TEST(ListFiles, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_FALSE(FilePresent(dir.Path()));  // a folder is not a list file
 }
 
+// A list file another program holds locked at start-up: said once, and no later add writes over it.
+TEST(ListFiles, OneUnreadableAtStartUpIsSaidOnceAndNeverSavedOver) {
+    TempFolder dir;
+    for (const char* f : kFiles) dir.Write(f, "");
+    dir.Write("nicks.txt", "Ann\r\nZed\r\n");
+    HANDLE lock = CreateFileA(dir.File("nicks.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    RecorderUi ui;
+    Form1 form(ui, dir.Path());
+    ASSERT_TRUE(form.Create(false));
+    CloseHandle(lock);
+    form.Context().SetControlText(IDC_TEXT3, "Bob");
+    form.OnCommand(IDC_COMMAND10, BN_CLICKED);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The file [nicks.txt] could not be read (another program may be using it). Its list "
+                                   "is not loaded and will not be saved, so the file is kept as it is.");
+    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\n");
+}
+
 // Modal windows run their own loop: a thread timer inside it clicks the
 // Contact window's link `g_linkClicks` times, then closes the window.
 int g_linkClicks = 0;

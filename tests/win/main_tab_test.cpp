@@ -137,7 +137,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     EXPECT_FALSE(FormatAt(2, 0).bold);  // as plain text
     ClickRow(IDC_LIST2, 1);
     Click(IDC_COMMAND13);  // List3 has no row 1: not an error
-    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"caf\xE9", "x, \"y\""}, {"", ""}}) {
+    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"two\r\nlines", "r"}, {"caf\xE9", "x, \"y\""}, {"", ""}}) {
         Box(2).SetText(left);
         Box(3).SetText(right);
         Click(IDC_COMMAND14);
@@ -152,7 +152,8 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     DeleteFileA(dir.File("dl.txt").c_str());
     CreateDirectoryA(dir.File("dl.txt").c_str(), nullptr);  // a folder where the file should be
     Click(IDC_COMMAND12);
-    EXPECT_EQ(Said(), "Error: One of the files [dl.txt] or [nicks.txt] does not exist. 16\n");
+    EXPECT_EQ(Said(), "Add: A dance frame must be one line. Please remove the line break and add it again. 64\n"
+                      "Error: One of the files [dl.txt] or [nicks.txt] does not exist. 16\n");
     EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)).size() + ListBoxItems(form->Control(IDC_LIST3)).size(), 0u);
 }
 
@@ -231,7 +232,7 @@ TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntil
     form->Context().SetControlText(IDC_COMBO1, "Lobby");
     for (bool dance : {true, false}) {
         Modes(true, dance);
-        form->Context().SetControlText(IDC_TEXT2, dance ? "0.5s" : "1,5");
+        form->Context().SetControlText(IDC_TEXT2, dance ? "0.5s" : "86401");  // more than a day
         RunTimer();
         EXPECT_EQ(Said(), "Time: The time between messages must be a number of seconds, for example 1 or 0.5. 64\n");
     }
@@ -252,23 +253,25 @@ TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntil
     EXPECT_EQ(Said(), "");  // nor a tick going on over the closed window
 }
 
-// Stop, Regular, no fade and a longer pause in the second tick's first wait: only the last two count for its end.
-TEST_F(MessengerTest, DanceRunOfTwoTicksPostsLeftRightLeftRightHalfASecondApartAndStopLetsTheTickEnd) {
+// Another sender is refused while a tick runs, and Stop in the second tick's first wait ends the run at once.
+TEST_F(MessengerTest, DanceRunPostsLeftRightHalfASecondApartAndStopEndsTheWaitAtOnce) {
     Box(2).SetText("\\o/");
     Box(3).SetText("/o\\");
+    Box(5).SetText("art");
     Modes(true, true);
     form->Context().SetControlText(IDC_TEXT2, "0.5");
+    double stoppedAt = 0;
     const auto times = RunTimer([&](std::size_t count) {
         if (count != 3) return;
+        Click(IDC_COMMAND25);  // the Art Designs tab's Send To Room
         Click(IDC_COMMAND9);
-        Modes(false, false);
-        form->Context().SetControlText(IDC_TEXT2, "0.8");
+        stoppedAt = Now();
     });
-    EXPECT_EQ(Posted(), (Texts{"\\o/", "/o\\", "\\o/", "/o\\"}));
+    EXPECT_EQ(Posted(), (Texts{"\\o/", "/o\\", "\\o/"}));
     for (std::size_t i = 1; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
-    EXPECT_GE(restedAt - times.at(3), 0.75);
+    EXPECT_LT(restedAt - stoppedAt, 0.2);
+    EXPECT_EQ(Said(), "Send To Room: Another message is being sent. Please wait until it is done, or stop it first. 64\n");
     EXPECT_EQ(ColoursOf(Characters(1)), Faded("/o\\"));  // each frame faded by itself
-    EXPECT_EQ(ColoursOf(Characters(3)), Colours(3, kBlack));
 }
 
 }  // namespace
