@@ -9,6 +9,9 @@
 //     5 timed runs of the fast way; --slow-max caps the design size the
 //     character-at-a-time way is run on (default: no cap, so its figure is on
 //     the very same design; about 20 s under Wine for the default size).
+//   Then the walk of Send To Room over a 2,000-line design: each line selected
+//   and its RTF taken, by positions kept while walking against positions
+//   converted from the whole text again for every line.
 #include <windows.h>
 #include <richedit.h>
 
@@ -23,6 +26,7 @@
 #include "bench/bench_clock_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
+#include "designs/art_text.h"
 
 namespace {
 
@@ -167,6 +171,36 @@ void Print(const char* title, int lines, int width, int repeat, const CaseResult
     std::printf("  both ways leave the same colours, bold and sizes: %s\n", r.same ? "yes" : "NO");
 }
 
+// Both walks over the same design; true when they took the same RTF line for line.
+bool TimeLineWalk(RichTextBox& box, int lines, int width) {
+    Draw(box, lines, width);
+    const std::vector<std::string> split = SplitDesignLines(box.Text());
+    std::vector<std::string> kept, converted;
+    double t0 = NowMs();
+    long start = 0;
+    for (const std::string& line : split) {
+        const long end = start + static_cast<long>(line.size()) + 1;  // the control counts a break as one
+        box.SelectInControl(start, end);
+        kept.push_back(box.SelRTF());
+        start = end;
+    }
+    const double keptMs = NowMs() - t0;
+    t0 = NowMs();
+    start = 0;
+    for (const std::string& line : split) {
+        const long length = static_cast<long>(line.size()) + 2;
+        box.Select(start, length);
+        converted.push_back(box.SelRTF());
+        start += length;
+    }
+    const double convertedMs = NowMs() - t0;
+    std::printf("line-by-line send walk: %zu lines of %d characters\n", split.size(), width);
+    std::printf("  positions kept      %9.1f ms\n  text read per line  %9.1f ms\n  ratio               %9.1f x\n",
+                keptMs, convertedMs, convertedMs / keptMs);
+    std::printf("  the same line RTF either way: %s\n", kept == converted ? "yes" : "NO");
+    return kept == converted;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,6 +225,7 @@ int main(int argc, char** argv) {
     Print("colour moving at every run", movingLines, width, repeat, moving);
     std::printf("goal, %ld characters under 150 ms: %s (%.1f ms)\n", goal.characters,
                 goal.FastMedian() < 150.0 ? "met" : "NOT met", goal.FastMedian());
+    const bool walkSame = TimeLineWalk(fast, 2000, width);
     DestroyWindow(frame);
-    return goal.same && moving.same ? 0 : 1;
+    return goal.same && moving.same && walkSame ? 0 : 1;
 }
