@@ -69,8 +69,8 @@ TEST_F(RegFileTest, ExportShowsEachKeyInTheOutputBoxAfterLettingEventsRun) {
 
 // A file as the registry editor writes them (lower-case hex, comments, hex
 // continued over lines) with our deletions; its header may be in any case but
-// must stand alone on the first line. What each line means is read natively;
-// the round trip below covers the writes.
+// must stand alone on the first line. How each line reads is tested natively
+// (regedit4_test); the round trip below covers the writes of every kind.
 TEST_F(RegFileTest, ImportAppliesEachKindOfLine) {
     reg.WriteString(P("doomed"), "v", "x");
     reg.WriteString(P(), "Stale", "to be removed");
