@@ -115,21 +115,6 @@ TEST(Form1Layout, CaptionHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     EXPECT_FALSE(IsWindowVisible(form.Control(IDC_LIST1)));
 }
 
-TEST(ListFiles, AFailedWriteLeavesTheOldFileWhole) {
-    TempFolder dir;
-    ASSERT_TRUE(WriteLineListFile(dir.File("nicks.txt"), {"Bob", "Ann"}));
-    EXPECT_EQ(dir.Read("nicks.txt"), "Bob\r\nAnn\r\n");
-    // Something in the way of the temporary file: the write fails, the old list stays.
-    CreateDirectoryA(dir.File("nicks.txt.new").c_str(), nullptr);
-    EXPECT_FALSE(WriteLineListFile(dir.File("nicks.txt"), {"Carl"}));
-    EXPECT_EQ(dir.Read("nicks.txt"), "Bob\r\nAnn\r\n");
-    RemoveDirectoryA(dir.File("nicks.txt.new").c_str());
-    ASSERT_TRUE(WriteLineListFile(dir.File("nicks.txt"), {}));
-    EXPECT_EQ(dir.Read("nicks.txt"), "");
-    EXPECT_FALSE(FilePresent(dir.File("missing.txt")));
-    EXPECT_FALSE(FilePresent(dir.Path()));  // a folder is not a list file
-}
-
 // A list file another program holds locked at start-up: said once, and no later add writes over it.
 TEST(ListFiles, OneUnreadableAtStartUpIsSaidOnceAndNeverSavedOver) {
     TempFolder dir;
