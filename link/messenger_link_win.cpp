@@ -1,5 +1,6 @@
 #include "link/messenger_link_win.h"
 
+#include "link/full_format_rtf.h"
 #include "registry/reg_access_win.h"
 
 short DetectPalVersion() {
@@ -73,9 +74,11 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
     if (room.size() >= 2) EnsureRoomOpen(room);
     HWND input = FindInputBox();
 
-    // Program text is already 8-bit ANSI; the buffer carries the zero bytes a
-    // wide-character copy across processes needs to find its end.
-    std::string buffer = WideCopySafeBuffer(DisHere);
+    // Every sender comes through here, so here the message gets its full
+    // format: the input box would read anything left unsaid from its own
+    // defaults. Program text is already 8-bit ANSI; the buffer carries the
+    // zero bytes a wide-character copy across processes needs to find its end.
+    std::string buffer = WideCopySafeBuffer(StateFullFormat(DisHere));
     std::string sent = buffer;
     DisHere = StripNull(sent);
     if (input == nullptr) return;
