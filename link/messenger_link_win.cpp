@@ -74,14 +74,16 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
     if (room.size() >= 2) EnsureRoomOpen(room);
     HWND input = FindInputBox();
 
-    // Every sender comes through here, so here the message gets its full
-    // format: the input box would read anything left unsaid from its own
-    // defaults. Program text is already 8-bit ANSI; the buffer carries the
-    // zero bytes a wide-character copy across processes needs to find its end.
-    std::string buffer = WideCopySafeBuffer(StateFullFormat(DisHere));
+    // Program text is already 8-bit ANSI; the buffer carries the zero bytes a
+    // wide-character copy across processes needs to find its end.
+    std::string buffer = WideCopySafeBuffer(DisHere);
     std::string sent = buffer;
     DisHere = StripNull(sent);
     if (input == nullptr) return;
+    // Every sender comes through here, so here the message gets its full
+    // format: the input box would read anything left unsaid from its own
+    // defaults. The caller's DisHere keeps the message as it was handed over.
+    buffer = WideCopySafeBuffer(StateFullFormat(DisHere));
 
     // The rich edit sees "{\rtf" at the start of the 8-bit buffer and loads it
     // as rich text, replacing the whole input box.
