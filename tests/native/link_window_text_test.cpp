@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 using namespace std::string_literals;
 
 TEST(NoCaseComparison, AnsiCapitalsFoldWholeOrContained) {
@@ -32,5 +30,3 @@ TEST(WideCopySafeBuffer, AWideCopyStopsInsideTheBufferAfterTheWholeText) {
         EXPECT_EQ(readBack, text);
     }
 }
-
-}  // namespace
