@@ -64,12 +64,12 @@ int ArtDesignsTab::HighlightedIndex() const {
 // ---------------------------------------------------------------- the library
 
 void ArtDesignsTab::List5_Click() {
+    Design().SetText("");
     const int index = HighlightedIndex();
-    if (index < 0) return;  // a click that took the last highlight away
+    if (index < 0) return;  // a click that took the last highlight away: the box stays empty
     const std::string name = ListBoxItem(List5(), index);
     const auto path = RowFile(name, ctx_.Hwnd());
     if (!path) return;
-    Design().SetText("");
     if (!Design().LoadFile(*path)) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
                               "Art Designs", MB_OK | MB_ICONHAND);

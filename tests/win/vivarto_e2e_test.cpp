@@ -144,7 +144,8 @@ protected:
     Vivarto vivarto;
 };
 
-TEST_F(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
+// The format of what arrives, character by character, is the Main tab's messenger tests' business.
+TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
     ASSERT_TRUE(StartBoth({"Lobby", "Poetry Corner"}));
     char caption[64] = {};
     GetWindowTextA(vivarto.Main(), caption, sizeof caption);
@@ -164,18 +165,8 @@ TEST_F(VivartoEndToEnd, ListsTheRoomsSendsRegularAndFadedAndClosesCleanly) {
     EXPECT_EQ(posted[0].room, "Poetry Corner");
     EXPECT_EQ(posted[0].text, "hello \x95 room");
 
-    // Fade: the same text in six segments from near red to exactly blue
-    // (12 characters: the first segment is at 1/12 of the way).
-    vivarto.Click(IDC_OPTION1);
-    vivarto.Click(IDC_COMMAND1);
-    posted = messenger.WaitForTranscript(2);
-    ASSERT_EQ(posted.size(), 2u);
-    EXPECT_EQ(posted[1].text, "hello \x95 room");
-    EXPECT_NE(posted[1].rtf.find("\\red234\\green0\\blue21;"), std::string::npos) << posted[1].rtf;
-    EXPECT_NE(posted[1].rtf.find("\\red0\\green0\\blue255;}"), std::string::npos) << posted[1].rtf;
-
     EXPECT_TRUE(vivarto.Close());
-    EXPECT_EQ(messenger.Transcript().size(), 2u);
+    EXPECT_EQ(messenger.Transcript().size(), 1u);
 }
 
 // A clean first start is one from a folder as unpacked: only there are the
