@@ -1,11 +1,14 @@
-// List files (ui/line_list.h) and the list boxes they fill.
+// List files (ui/line_list.h) and the list boxes they fill. Each file is
+// written back in the encoding it was read in (remembered per path for the
+// run), or as UTF-8 with the byte order mark once it holds a character
+// Windows-1252 lacks.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-// Writes the entries as a list file, replacing the old one in one step.
+// Writes the UTF-8 entries as a list file, replacing the old one in one step.
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries);
 // Appends the entries of a list file to the list box; false when unreadable.
 bool LoadListFile(HWND list, const std::string& path);
