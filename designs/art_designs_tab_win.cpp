@@ -12,6 +12,7 @@
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void ArtDesignsTab::Command23_Click() {
 
 void ArtDesignsTab::WriteDesignFile(const std::string& name) {
     // The first save of a fresh installation finds no Designs folder yet.
-    CreateDirectoryA(DesignsFolder(ctx_.AppFolder()).c_str(), nullptr);
+    CreateDirectoryW(WideFromUtf8(DesignsFolder(ctx_.AppFolder())).c_str(), nullptr);
     // A design that cannot be written is skipped without a message: the
     // list entry still names it, and the next save tries the file again.
     Design().SaveFile(DesignFilePath(ctx_.AppFolder(), name));
@@ -172,7 +173,7 @@ void ArtDesignsTab::Command25_Click() {
     RichTextBox* source = &Design();
     const std::string nick = ctx_.Label3Caption();
     if (nick != kNoNick) {
-        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), Utf8FromWindows1252(nick)));
+        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), nick));
         source = &ctx_.ArtWorkBox();
     }
     RunningFlag sending(sending_);
@@ -189,7 +190,7 @@ void ArtDesignsTab::SendLines(RichTextBox& source) {
         // Let the window's waiting events run; a close among them ends the send.
         if (!Delay(0) || ctx_.Closed()) return;
         // The line and its line break.
-        const long length = static_cast<long>(line.size()) + 2;
+        const long length = static_cast<long>(Utf16FromUtf8(line).size()) + 2;
         source.Select(start, length);
         composer.SetTextRTF(source.SelRTF());
         start += length;
