@@ -44,7 +44,7 @@ TEST_F(DemoRooms, EachMessageArrivesWholeAndFormattedInTheRoomNamed) {
     Send("lobby", "{\\rtf1\\ansi two}");
     const auto posted = Send("LOBBY", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 first\\par second\\par third\\par}");
     ASSERT_EQ(posted.size(), 3u);
-    const Texts rooms{"Poetry Corner", "Lobby", "Lobby"}, texts{"plain bold red \x95 end", "two", "first\r\nsecond\r\nthird"};
+    const Texts rooms{"Poetry Corner", "Lobby", "Lobby"}, texts{"plain bold red \u2022 end", "two", "first\r\nsecond\r\nthird"};
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(posted[i].room == rooms[i] && posted[i].text == texts[i]) << posted[i].text;
     for (const char* code : {"\\b bold", "\\red255\\green0\\blue0", "\\'95"})
         EXPECT_NE(posted[0].rtf.find(code), std::string::npos) << posted[0].rtf;

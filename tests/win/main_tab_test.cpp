@@ -17,9 +17,11 @@
 #include "tests/win/demo_messenger_driver.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 namespace {
 
+using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 using Colours = std::vector<COLORREF>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
@@ -35,7 +37,7 @@ Colours ColoursOf(const std::vector<ProbedChar>& chars) {
 Colours Faded(const std::string& text) {
     Colours colours;
     for (const FormattedRun& run : ReadMarkup(FadeText(std::int32_t(kRed), std::int32_t(kBlue), text)).runs)
-        colours.insert(colours.end(), run.text.size(), run.format.color);
+        colours.insert(colours.end(), Utf16FromUtf8(run.text).size(), run.format.color);
     return colours;
 }
 
@@ -110,7 +112,7 @@ TEST_F(MainTabTest, FormatButtonsActOnTheTargetOfTheModeAndEveryColourPickerShar
 }
 
 TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
-    dir.Write("nicks.txt", "Ann\r\nZed\r\n");
+    dir.Write("nicks.txt", "Ann\r\nZ\0ed\r\n"s);  // a NUL is kept, shown and written back
     dir.Write("dl.txt", "l1\r\n(>'.')>\r\n");
     dir.Write("dr.txt", "r1\r\n");
     Open();
@@ -118,7 +120,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
         form->Context().SetControlText(IDC_TEXT3, nick);
         Click(IDC_COMMAND10);
     }
-    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\nBob\r\n\r\n");  // appended, not sorted
+    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZ\0ed\r\nBob\r\nBob\r\n\r\n"s);  // appended, not sorted
     ClickRow(IDC_LIST1, 4);
     EXPECT_EQ(form->Context().Label3Caption(), "");  // the empty nick is chosen, not "No Nick"
     form->OnCommand(IDC_LABEL3, STN_CLICKED);
@@ -128,7 +130,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     SendMessageA(form->Control(IDC_LIST1), LB_SETCURSEL, 3, 0);  // the last row, without choosing it
     Click(IDC_COMMAND11);
     EXPECT_EQ(form->Context().Label3Caption(), "Bob");  // a copy: still chosen after its row went
-    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\n");
+    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZ\0ed\r\nBob\r\n"s);
     // The dance lists: double-click, Add, Del, and Save with the files read back or one said to be missing.
     Box(2).SetTextRTF("{\\rtf1 \\b old}");
     ClickRow(IDC_LIST2, 1, LBN_DBLCLK);
@@ -137,7 +139,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     EXPECT_FALSE(FormatAt(2, 0).bold);  // as plain text
     ClickRow(IDC_LIST2, 1);
     Click(IDC_COMMAND13);  // List3 has no row 1: not an error
-    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"caf\xE9", "x, \"y\""}, {"", ""}}) {
+    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"caf\u00E9", "x, \"y\""}, {"", ""}}) {
         Box(2).SetText(left);
         Box(3).SetText(right);
         Click(IDC_COMMAND14);
@@ -145,9 +147,9 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     ClickRow(IDC_LIST2, 0);
     Click(IDC_COMMAND13);
     Click(IDC_COMMAND12);
-    EXPECT_EQ(dir.Read("dl.txt"), "\\o/\r\ncaf\xE9\r\n\r\n");
+    EXPECT_EQ(dir.Read("dl.txt"), "\\o/\r\ncaf\xE9\r\n\r\n");  // still Windows-1252, as it was read
     EXPECT_EQ(dir.Read("dr.txt"), "/o\\\r\nx, \"y\"\r\n\r\n");
-    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)), (Texts{"\\o/", "caf\xE9", ""}));  // read back from the files
+    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)), (Texts{"\\o/", "caf\u00E9", ""}));  // read back from the files
     EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST3)), (Texts{"/o\\", "x, \"y\"", ""}));
     DeleteFileA(dir.File("dl.txt").c_str());
     CreateDirectoryA(dir.File("dl.txt").c_str(), nullptr);  // a folder where the file should be
@@ -214,10 +216,36 @@ TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeO
     EXPECT_EQ(Box(1).Text(), "hi sn%");
     Click(IDC_COMMAND1);
     ASSERT_EQ(Posted(5), (Texts{"hello sn% and SN%", "hi Bob", "SN% and Sn% stay, Bob goes", "hi Bob", "hi Bob"}));
-    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold) << c.ch;
+    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold) << c;
     EXPECT_EQ(ColoursOf(Characters(3)), Colours(6, kBlack));  // no fade on Command15's path
     EXPECT_EQ(ColoursOf(Characters(4)), Faded("hi Bob"));
     EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded("hi Bob"));
+}
+
+// Send, Fade and the dance bot, with a nick no code page holds, into a room titled likewise.
+TEST_F(MessengerTest, MixedScriptsArriveWholeAndFadedPerCharacterFromEverySenderInARoomOfAnyTitle) {
+    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}));
+    form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
+    form->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
+    form->Context().SetControlText(IDC_TEXT3, kMixedScripts);
+    Click(IDC_COMMAND10);
+    EXPECT_EQ(dir.Read("nicks.txt"), "\xEF\xBB\xBF" + kMixedScripts + "\r\n") << "Windows-1252 lacks it";
+    ClickRow(IDC_LIST1, 0);
+    for (bool fade : {false, true}) {
+        Modes(fade, false);
+        Box(1).SetText("sn%");
+        Click(IDC_COMMAND1);
+    }
+    Box(2).SetText(kMixedScripts);
+    Box(3).SetText("😀");
+    Modes(true, true);
+    form->Context().SetControlText(IDC_TEXT2, "0.2");
+    RunTimer([&](std::size_t count) { if (count == 5) Click(IDC_COMMAND9); });  // the tick under way ends
+    const std::vector<TranscriptEntry> posted = messenger.Transcript();
+    ASSERT_EQ(Posted(), (Texts{kMixedScripts, kMixedScripts, kMixedScripts, "😀", kMixedScripts, "😀"}));
+    for (const TranscriptEntry& e : posted) EXPECT_EQ(e.room, kUnicodeRoom);
+    for (std::size_t k : {1, 2}) EXPECT_EQ(ColoursOf(Characters(k)), Faded(kMixedScripts)) << k;
+    EXPECT_EQ(ColoursOf(Characters(3)), Colours(2, kBlue)) << "one character: colour B whole";
 }
 
 TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntilTheWindowCloses) {

@@ -13,6 +13,7 @@
 #include "effects/markup_to_rich_win.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 // fast_ is rendered in one step, slow_ one character at a time.
 class MarkupToRichTest : public TwoBoxes {
@@ -28,9 +29,9 @@ std::vector<ProbedChar> Expected(const std::string& markup) {
     bool afterCr = false;  // a CR LF is one break in the CR's format, even split between runs
     for (const FormattedRun& run : ReadMarkup(markup).runs) {
         const CharFormat& f = run.format;
-        for (char ch : run.text) {
+        for (char16_t ch : Utf16FromUtf8(run.text)) {
             if (ch != '\n' || !afterCr)
-                out.push_back({ch == '\n' ? '\r' : ch, {std::string(f.fontName), static_cast<LONG>(f.fontSize * 20), f.bold,
+                out.push_back({ch == u'\n' ? u'\r' : ch, {std::string(f.fontName), static_cast<LONG>(f.fontSize * 20), f.bold,
                                                         f.italic, f.underline, f.strikeThru, false, f.color}});
             afterCr = ch == '\r';
         }
@@ -48,7 +49,7 @@ std::string RandomMarkup(std::mt19937& rng) {
         "<font face=\"Arial\">", "<b >", "</font>", "<>", "<br>", "<font>", "<font color=red>", "<font color=#f00>",
         "<font color=#>", "<b<i>>"};
     static const std::vector<std::string> kText = {"a", "Hello", " ", "world ", ">", "\\", "{", "}", "{\\b x}",
-                                                   "caf\xE9", "\x80", "\x95", "\xFF", "\xA0", "\t", ";", "\""};
+                                                   "caf\u00E9", "\u20AC", "\u2022", "\u00FF", "\u00A0", "\t", ";", "\""};
     std::string out;
     for (int k = 4 + static_cast<int>(rng() % 24); k > 0; --k) {
         const unsigned kind = rng() % 10;
@@ -78,7 +79,7 @@ TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsAndTypingGoesOnInTheLastFormat) {
     for (const std::string markup :
          {"<B>x</b>y", "<Font Color=#E80017>Hi", "a>b<b >c<>", "<b<Font Color=#0000FF>>x",
           "<font face=\"Verdana\"><i>v", "plain<b><font color=#00FF00>",
-          "<font face=\"Courier New\">{code}\\path<b>\xE9t\xE9 \x80\x9C\xFF<i>it<u>ul<s>st</b></i></u></s>"
+          "<font face=\"Courier New\">{code}\\path<b>\u00E9t\u00E9 \u20AC\u0153\u00FF<i>it<u>ul<s>st</b></i></u></s>"
           "<Font Color=#123456>tab\there;",
           "<font color=#FF0000>one\r\n<b>two\r\n\r\n<font face=\"Tahoma\"><u>three\r</u>\nfour\r\n"}) {
         SCOPED_TRACE(markup);
@@ -91,7 +92,7 @@ TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsAndTypingGoesOnInTheLastFormat) {
 TEST_F(MarkupToRichTest, OneStepAndCharByCharAgreeOnEveryCharacterOfSeededMarkups) {
     std::mt19937 rng(3031);
     std::vector<std::string> markups = {"<b>", "<i><u><s>all</s></u></i>", "a<b>b<i>c</b>d</i>e", "<>>",
-                                        "open <b and no end", "\xE9\xE8\x80\x9F\xFF", "<Font Color=#0000FF><b></b>"};
+                                        "open <b and no end", "\u00E9\u00E8\u20AC\u0178\u00FF", "<Font Color=#0000FF><b></b>"};
     while (markups.size() < 230) markups.push_back(RandomMarkup(rng));
     for (const std::string& markup : markups) {
         SCOPED_TRACE(markup);

@@ -4,18 +4,19 @@
 
 #include "ui/rich_text_box_win.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 namespace {
 
 using RichTextBoxTest = TwoBoxes;
 
-const std::string kHigh = "caf\xE9 \x95 \xAD soft \x80 euro";
+const std::string kHigh = "caf\u00E9 \u2022 \u00AD soft \u20AC euro " + kMixedScripts;
 
 TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytes) {
     std::string text = "first line\r\n" + kHigh + "\r\n\r\nlast";
     a_.SetText(text);
     EXPECT_EQ(a_.Text(), text);
-    EXPECT_EQ(a_.Length(), static_cast<long>(text.size()));
+    EXPECT_EQ(a_.Length(), static_cast<long>(Utf16FromUtf8(text).size()));  // UTF-16 units
     a_.SetText("");
     EXPECT_EQ(a_.Text(), "");
     // Plain text that happens to start like RTF stays plain text.
