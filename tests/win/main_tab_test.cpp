@@ -200,14 +200,23 @@ protected:
     double restedAt = 0;
 };
 
-TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeOfTheirPath) {
+// Send, Command15 and the dance bot, with a nick no code page holds, into a room titled likewise:
+// every character arrives, and the fade colours each as a person counts it.
+TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutInAndTheFadeOfTheirPath) {
+    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}));
+    form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
+    form->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
+    form->Context().SetControlText(IDC_TEXT3, kMixedScripts);
+    Click(IDC_COMMAND10);
+    EXPECT_EQ(dir.Read("nicks.txt"), "\xEF\xBB\xBF" + kMixedScripts + "\r\n") << "Windows-1252 lacks it";
     Modes(false, false);
     Box(1).SetText("hello sn% and SN%");
     Click(IDC_COMMAND1);
-    form->Context().SetControlText(IDC_LABEL3, "Bob");
+    ClickRow(IDC_LIST1, 0);
+    const std::string hi = "hi " + kMixedScripts;
     Box(1).SetTextRTF("{\\rtf1 \\b hi sn%}");
     Click(IDC_COMMAND1);
-    EXPECT_EQ(Box(1).Text(), "hi Bob");
+    EXPECT_EQ(Box(1).Text(), hi);
     Box(1).SetText("SN% and Sn% stay, sn% goes");
     Click(IDC_COMMAND1);
     Modes(true, false);
@@ -215,37 +224,20 @@ TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeO
     Click(IDC_COMMAND15);
     EXPECT_EQ(Box(1).Text(), "hi sn%");
     Click(IDC_COMMAND1);
-    ASSERT_EQ(Posted(5), (Texts{"hello sn% and SN%", "hi Bob", "SN% and Sn% stay, Bob goes", "hi Bob", "hi Bob"}));
-    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold) << c;
-    EXPECT_EQ(ColoursOf(Characters(3)), Colours(6, kBlack));  // no fade on Command15's path
-    EXPECT_EQ(ColoursOf(Characters(4)), Faded("hi Bob"));
-    EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded("hi Bob"));
-}
-
-// Send, Fade and the dance bot, with a nick no code page holds, into a room titled likewise.
-TEST_F(MessengerTest, MixedScriptsArriveWholeAndFadedPerCharacterFromEverySenderInARoomOfAnyTitle) {
-    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}));
-    form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
-    form->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
-    form->Context().SetControlText(IDC_TEXT3, kMixedScripts);
-    Click(IDC_COMMAND10);
-    EXPECT_EQ(dir.Read("nicks.txt"), "\xEF\xBB\xBF" + kMixedScripts + "\r\n") << "Windows-1252 lacks it";
-    ClickRow(IDC_LIST1, 0);
-    for (bool fade : {false, true}) {
-        Modes(fade, false);
-        Box(1).SetText("sn%");
-        Click(IDC_COMMAND1);
-    }
+    EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded(hi));
     Box(2).SetText(kMixedScripts);
     Box(3).SetText("😀");
     Modes(true, true);
     form->Context().SetControlText(IDC_TEXT2, "0.2");
-    RunTimer([&](std::size_t count) { if (count == 5) Click(IDC_COMMAND9); });  // the tick under way ends
-    const std::vector<TranscriptEntry> posted = messenger.Transcript();
-    ASSERT_EQ(Posted(), (Texts{kMixedScripts, kMixedScripts, kMixedScripts, "😀", kMixedScripts, "😀"}));
-    for (const TranscriptEntry& e : posted) EXPECT_EQ(e.room, kUnicodeRoom);
-    for (std::size_t k : {1, 2}) EXPECT_EQ(ColoursOf(Characters(k)), Faded(kMixedScripts)) << k;
-    EXPECT_EQ(ColoursOf(Characters(3)), Colours(2, kBlue)) << "one character: colour B whole";
+    RunTimer([&](std::size_t count) { if (count == 8) Click(IDC_COMMAND9); });  // the tick under way ends
+    ASSERT_EQ(Posted(9), (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
+                                kMixedScripts, "😀", kMixedScripts, "😀"}));
+    for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
+    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold) << c;
+    EXPECT_EQ(ColoursOf(Characters(3)), Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
+    EXPECT_EQ(ColoursOf(Characters(4)), Faded(hi));
+    EXPECT_EQ(ColoursOf(Characters(5)), Faded(kMixedScripts));
+    EXPECT_EQ(ColoursOf(Characters(6)), Colours(2, kBlue)) << "one character: colour B whole";
 }
 
 TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntilTheWindowCloses) {
