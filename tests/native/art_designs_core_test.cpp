@@ -9,11 +9,7 @@
 #include "designs/art_fade.h"
 #include "designs/art_text.h"
 
-namespace {
-
 using Colors = std::vector<std::uint32_t>;
-
-}  // namespace
 
 TEST(ArtFadeSchedule, ShortDesignsStepOnceEveryCharacter) {
     const struct {

@@ -7,13 +7,8 @@
 
 #include "designs/decorations.h"
 
-namespace {
-
-std::string Entry(int number) { return std::string(kDecorations.at(static_cast<std::size_t>(number - 1))); }
-
-}  // namespace
-
 TEST(Decorations, OneLineEachWithOnlyTheIntendedRepeats) {
+    const auto Entry = [](int number) { return std::string(kDecorations.at(static_cast<std::size_t>(number - 1))); };
     ASSERT_EQ(kDecorations.size(), 117u);
     std::set<std::pair<int, int>> repeats;
     std::set<int> softHyphens;

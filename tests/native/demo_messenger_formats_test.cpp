@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // The command line is exercised by every end-to-end test; the transcript must
 // also survive texts that look like its own markers, and a record half written.
 TEST(Transcript, RecordsReadBackWholeWhateverTheyHoldAndOnlyOnceComplete) {
@@ -14,5 +12,3 @@ TEST(Transcript, RecordsReadBackWholeWhateverTheyHoldAndOnlyOnceComplete) {
     EXPECT_TRUE(read[0].room == tricky.room && read[0].rtf == tricky.rtf && read[0].text == tricky.text);
     EXPECT_EQ(ParseTranscript(file.substr(0, file.size() - 1)).size(), 1u);
 }
-
-}  // namespace

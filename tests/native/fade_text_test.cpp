@@ -1,4 +1,4 @@
-// The hex helpers, the colour fader's exact tag strings, the "Random Color" source.
+// The colour fader's exact tag strings, the "Random Color" source.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,24 +6,9 @@
 #include <vector>
 
 #include "effects/fade_text.h"
-#include "effects/hex_digits.h"
 #include "effects/markup_reader.h"
 #include "effects/random_colors.h"
 #include "ui/utf8.h"
-
-TEST(HexDigits, DigitValuesNumbersAndSixDigitForms) {
-    for (auto [ch, value] : std::vector<std::pair<char, int>>{{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15}, {'f', 0},
-                                                              {'G', 0}, {'#', 0}})
-        EXPECT_EQ(HexDigitValue(ch), value) << ch;
-    for (auto [digits, value] : std::vector<std::pair<const char*, float>>{
-             {"ff", 255}, {"FF", 255}, {"e8", 232}, {"7", 7}, {"", 0}, {"zz", 0}, {"g1", 1}, {" c", 12},
-             {"23456789", 591751049.0f}, {"123456789", 591751049.0f}, {"FFFFFFFF", 4294967296.0f}})
-        EXPECT_EQ(HexToNum(digits), value) << digits;
-    for (auto [value, form] : std::vector<std::pair<std::int32_t, const char*>>{
-             {0, "000000"}, {255, "0000FF"}, {0xABCDE, "0ABCDE"}, {16777215, "FFFFFF"}, {0x1000000, "1000000"},
-             {static_cast<std::int32_t>(0x8000000Fu), "8000000F"}, {-1, "FFFFFFFF"}})
-        EXPECT_EQ(HexPad6(value), form) << value;
-}
 
 TEST(FadeText, ExactTagStrings) {
     const std::int32_t system = static_cast<std::int32_t>(0x8000000Fu);  // red 0x0F, green 0, blue 0x80

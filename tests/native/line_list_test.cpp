@@ -4,24 +4,15 @@
 
 using Entries = std::vector<std::string>;
 
-TEST(LineList, EveryEntryEndsWithCrLfAndReadsBackTheSame) {
-    Entries entries{"Bob", "", "  lead blanks", "a, \"quoted\", b", "\x95\xAD\xFF"};
-    std::string file = FormatLineList(entries);
-    EXPECT_EQ(file, "Bob\r\n\r\n  lead blanks\r\na, \"quoted\", b\r\n\x95\xAD\xFF\r\n");
-    EXPECT_EQ(ParseLineList(file), entries);
-}
-
-TEST(LineList, EmptyLinesAreEntriesButTheLastLineEndAddsNone) {
-    EXPECT_EQ(ParseLineList(""), Entries{});
-    EXPECT_EQ(ParseLineList("\r\n"), Entries{""});
-    EXPECT_EQ(ParseLineList("a\r\n\r\n"), (Entries{"a", ""}));
-    EXPECT_EQ(ParseLineList("a\r\nb"), (Entries{"a", "b"}));  // no line end after the last
+TEST(LineList, EveryEntryEndsWithCrLfAndAnyLineEndReadsBack) {
+    const Entries entries{"Bob", "", "  lead blanks", "a, \"quoted\", b", "\x95\xAD\xFF"};
+    EXPECT_EQ(FormatLineList(entries), "Bob\r\n\r\n  lead blanks\r\na, \"quoted\", b\r\n\x95\xAD\xFF\r\n");
     EXPECT_EQ(FormatLineList({}), "");
-}
-
-TEST(LineList, LoneCrOrLfAlsoEndALine) {
-    EXPECT_EQ(ParseLineList("a\nb\rc\r\n"), (Entries{"a", "b", "c"}));
-    EXPECT_EQ(ParseLineList("a\n\nb\n"), (Entries{"a", "", "b"}));
+    // Empty lines are entries, the last line end adds none, a lone CR or LF ends a line too.
+    const std::pair<std::string, Entries> cases[] = {
+        {FormatLineList(entries), entries}, {"", {}}, {"\r\n", {""}}, {"a\r\n\r\n", {"a", ""}}, {"a\r\nb", {"a", "b"}},
+        {"a\nb\rc\r\n", {"a", "b", "c"}}, {"a\n\nb\n", {"a", "", "b"}}};
+    for (const auto& [file, read] : cases) EXPECT_EQ(ParseLineList(file), read) << file;
 }
 
 TEST(ListFile, ReadAsWindows1252UnlessItIsUtf8AndSavedAsRead) {

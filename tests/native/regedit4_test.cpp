@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #if defined(__SANITIZE_ADDRESS__)
 #define VIVARTO_COUNTS_HEAP 1
 #elif defined(__has_feature)
@@ -64,34 +63,9 @@ TEST(Regedit4Reading, EachKindOfLineByItsQuoting) {
                      "string HKCU\\Unclosed [x]=[1]"}));
 }
 
-// Whatever a value holds, its line reads back as exactly that value and nothing more: a line break inside a
-// string cannot start a line of its own that deletes or writes another key.
-TEST(Regedit4RoundTrip, EveryNameAndValueReadsBackAsWritten) {
-    std::mt19937 rng(6);
-    const std::string alphabet = "a \"\\=@[]-;:\r\n\t\xE9";
-    const auto text = [&](size_t length) {
-        std::string out;
-        while (out.size() < length) out += alphabet[rng() % alphabet.size()];
-        return out;
-    };
-    const std::string key = "HKEY_CURRENT_USER\\a]\"=b";
-    Lines file = {"REGEDIT4", "", Regedit4KeyLine(key)}, expected;
-    for (int i = 0; i < 300; ++i) {
-        const std::string name = text(rng() % 8), data = text(i % 50 ? rng() % 30 : 300 + rng() % 70000);
-        const std::uint32_t number = rng();
-        if (!Regedit4CanCarry(name)) continue;
-        const std::string at = key + " [" + name + "]";
-        const std::pair<std::string, std::string> kinds[] = {
-            {Regedit4StringLine(name, data), "string " + at + "=[" + data + "]"},
-            {Regedit4BinaryLine(name, data), "binary " + at + "=[" + data + "]"},
-            {Regedit4DwordLine(name, number), "dword " + at + "=" + std::to_string(number)},
-            {Regedit4DefaultValueLine(data), "string " + key + " []=[" + data + "]"}};
-        file.push_back(kinds[i % 4].first);
-        expected.push_back(kinds[i % 4].second);
-    }
-    const Lines got = Parse(file);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) EXPECT_TRUE(got[i] == expected[i]) << file[i + 3].substr(0, 200);
+// The random round trip of every kind of value runs through the real export and import
+// (registry_file_test) and the fuzz target; here the two forms it does not reach.
+TEST(Regedit4Writing, AStringWithALineBreakGoesInHexAndNoLineBreakInANameOrKey) {
     EXPECT_EQ(Regedit4StringLine("a\"b\\", "x\r\ny"), "\"a\\\"b\\\\\"=hex(1):78,0D,0A,79,00");
     EXPECT_FALSE(Regedit4CanCarry("HKEY_CURRENT_USER\\a\r\nb") || Regedit4CanCarry("a\rb") || Regedit4CanCarry("a\nb"));
 }

@@ -4,8 +4,6 @@
 
 using namespace std::string_literals;
 
-namespace {
-
 TEST(BinaryText, StrToBinReadsPairsHalvingOddLengthsToTheEvenNumber) {
     const struct { std::string text, bytes, cleaned; } cases[] = {
         {"01 ab FF", "\x01\xAB\xFF", "01abFF"}, {"  0 1a b  ", "\x01\xAB", "01ab"}, {"00", "\0"s, "00"},
@@ -28,5 +26,3 @@ TEST(BinaryText, BinToStrAndIsBinValid) {
     for (const char* valid : {"01 AB ff", "ABC", " 0 "}) EXPECT_TRUE(isBinValid(valid)) << valid;
     for (const char* bad : {"", "   ", "0G", "01,AB", "0x1F"}) EXPECT_FALSE(isBinValid(bad)) << bad;
 }
-
-}  // namespace

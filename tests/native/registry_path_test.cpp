@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(RegistryPath, RootAndSubkeyOfEachPathForm) {
     using R = RegRoot;
     const struct { const char* path; RegRoot root; const char* subkey; } cases[] = {
@@ -33,5 +31,3 @@ TEST(RegistryPath, LengtheningWritesEveryAbbreviationLongInAnyCase) {
               "HKEY_CURRENT_USER\\x\\HKEY_LOCAL_MACHINE\\HKEY_CLASSES_ROOT\\HKEY_USERS\\HKEY_PERFORMANCE_DATA\\"
               "HKEY_DYN_DATA\\HKEY_CURRENT_CONFIG\\HKEY_USERS");
 }
-
-}  // namespace

@@ -14,22 +14,19 @@
 #include "tests/win/win_test_support.h"
 #include "ui/color_box_win.h"
 
-class FadePipelineTest : public ::testing::Test {
+// The composer is one box, the messenger's view of what was sent the other.
+class FadePipelineTest : public TwoBoxes {
 protected:
     void SetUp() override {
+        TwoBoxes::SetUp();
         RegisterColorBoxClass();
-        parent_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-        composer_.Attach(RichTextBox::Create(parent_, 1, ES_MULTILINE | WS_VISIBLE, 0, 0, 600, 120));
-        receiver_.Attach(RichTextBox::Create(parent_, 2, ES_MULTILINE | WS_VISIBLE, 0, 130, 600, 120));
         Child("BUTTON", BS_AUTOCHECKBOX, IDC_CHKRANDOMCOLOR);
         ColorBox_SetColor(Child(kColorBoxClass, 0, IDC_PICCOLORA), RGB(255, 0, 0));
         ColorBox_SetColor(Child(kColorBoxClass, 0, IDC_PICCOLORB), RGB(0, 0, 255));
-        context_.AttachWindows(parent_, {});
+        context_.AttachWindows(host_, {});
     }
-    void TearDown() override { DestroyWindow(parent_); }
     HWND Child(const char* cls, DWORD style, int id) {
-        return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 260, 20, 20, parent_,
+        return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 320, 20, 20, host_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     }
     COLORREF A() { return context_.BoxColor(IDC_PICCOLORA); }
@@ -46,8 +43,7 @@ protected:
         return ProbeCharacters(receiver_.Hwnd());
     }
 
-    HWND parent_ = nullptr;
-    RichTextBox composer_, receiver_;
+    RichTextBox &composer_ = a_, &receiver_ = b_;
     RecorderUi ui_;
     TabContext context_{ui_, "."};
 };

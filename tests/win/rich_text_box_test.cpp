@@ -2,6 +2,8 @@
 // relies on, with line breaks and characters 0x80-0xFF in play.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ui/rich_text_box_win.h"
 #include "tests/win/win_test_support.h"
 #include "ui/utf8.h"
@@ -12,50 +14,30 @@ using RichTextBoxTest = TwoBoxes;
 
 const std::string kHigh = "caf\u00E9 \u2022 \u00AD soft \u20AC euro " + kMixedScripts;
 
-TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytes) {
-    std::string text = "first line\r\n" + kHigh + "\r\n\r\nlast";
-    a_.SetText(text);
-    EXPECT_EQ(a_.Text(), text);
-    EXPECT_EQ(a_.Length(), static_cast<long>(Utf16FromUtf8(text).size()));  // UTF-16 units
-    a_.SetText("");
-    EXPECT_EQ(a_.Text(), "");
-    // Plain text that happens to start like RTF stays plain text.
-    a_.SetText("{\\rtf is not a document here}");
-    EXPECT_EQ(a_.Text(), "{\\rtf is not a document here}");
+// The format of the character at `at` as the box reports it: "bius" flags, colour, size, face.
+std::string FormatAt(RichTextBox& box, long at) {
+    box.Select(at, 1);
+    return std::string(box.SelBold() ? "b" : "") + (box.SelItalic() ? "i" : "") + (box.SelUnderline() ? "u" : "") +
+           (box.SelStrikeThru() ? "s" : "") + " " + std::to_string(box.SelColor()) + " " +
+           std::to_string(box.SelFontSize()).substr(0, 4) + " " + box.SelFontName();
 }
 
-TEST_F(RichTextBoxTest, SettingTextDropsEveryFormerFormat) {
-    a_.SetText("old");
-    a_.Select(0, 3);
-    a_.SetSelBold(true);
-    a_.SetSelColor(RGB(255, 0, 0));
-    a_.SetSelFontSize(12);
-    a_.SetSelFontName("Courier New");
-    a_.SetText("new\r\ntext");
-    for (long at : {0L, 5L}) {
-        a_.Select(at, 1);
-        EXPECT_FALSE(a_.SelBold());
-        EXPECT_EQ(a_.SelColor(), RGB(0, 0, 0));
-        EXPECT_EQ(a_.SelFontSize(), 10);
-        EXPECT_EQ(a_.SelFontName(), "Arial");
+TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytesAndPositionsCountABreakAsTwo) {
+    for (const std::string text : {"first line\r\n" + kHigh + "\r\n\r\nlast", std::string(), std::string("{\\rtf not a document")}) {
+        a_.SetText(text);  // plain text that starts like RTF stays plain text
+        EXPECT_EQ(a_.Text(), text);
+        EXPECT_EQ(a_.Length(), static_cast<long>(Utf16FromUtf8(text).size()));  // UTF-16 units
     }
-}
-
-TEST_F(RichTextBoxTest, PositionsCountALineBreakAsTwoCharacters) {
     a_.SetText("ab\r\ncd\r\nef");
     a_.Select(4, 2);
-    EXPECT_EQ(a_.SelText(), "cd");
-    EXPECT_EQ(a_.SelStart(), 4);
-    EXPECT_EQ(a_.SelLength(), 2);
+    EXPECT_EQ(std::tuple(a_.SelText(), a_.SelStart(), a_.SelLength()), std::tuple("cd", 4L, 2L));
     a_.Select(0, 4);  // "ab" and its line break
-    EXPECT_EQ(a_.SelText(), "ab\r\n");
-    EXPECT_EQ(a_.SelLength(), 4);
+    EXPECT_EQ(std::tuple(a_.SelText(), a_.SelStart(), a_.SelLength()), std::tuple("ab\r\n", 0L, 4L));
     a_.SetSelStart(10);  // the end: an insertion point
-    EXPECT_EQ(a_.SelStart(), 10);
-    EXPECT_EQ(a_.SelLength(), 0);
+    EXPECT_EQ(std::pair(a_.SelStart(), a_.SelLength()), std::pair(10L, 0L));
 }
 
-TEST_F(RichTextBoxTest, CharactersAppendedAtTheInsertionPointTakeTheFormatSetThere) {
+TEST_F(RichTextBoxTest, TypedCharactersTakeTheFormatSetAtTheInsertionPointAndSetTextDropsIt) {
     a_.SetText("");
     a_.SetSelBold(true);
     a_.SetSelColor(RGB(10, 200, 30));
@@ -67,18 +49,14 @@ TEST_F(RichTextBoxTest, CharactersAppendedAtTheInsertionPointTakeTheFormatSetThe
     a_.SetSelFontName("Courier New");
     a_.SetSelText("y");
     EXPECT_EQ(a_.Text(), "Xy");
-    a_.Select(0, 1);
-    EXPECT_TRUE(a_.SelBold());
-    EXPECT_FALSE(a_.SelItalic());
-    EXPECT_EQ(a_.SelColor(), RGB(10, 200, 30));
-    EXPECT_EQ(a_.SelFontSize(), 12);
-    a_.Select(1, 1);
-    EXPECT_FALSE(a_.SelBold());
-    EXPECT_TRUE(a_.SelItalic());
-    EXPECT_EQ(a_.SelFontName(), "Courier New");
+    EXPECT_EQ(FormatAt(a_, 0), "b " + std::to_string(RGB(10, 200, 30)) + " 12.0 Arial");
+    EXPECT_EQ(FormatAt(a_, 1), "i " + std::to_string(RGB(10, 200, 30)) + " 12.0 Courier New");
+    a_.SetText("new\r\ntext");
+    for (long at : {0L, 5L}) EXPECT_EQ(FormatAt(a_, at), " 0 10.0 Arial") << at;
 }
 
-TEST_F(RichTextBoxTest, TextRtfCarriesEveryFormatToAnotherBox) {
+TEST_F(RichTextBoxTest, TextRtfAndFilesCarryEveryFormatToAnotherBox) {
+    TempFolder dir;
     a_.SetText("bold red\r\n" + kHigh);
     a_.Select(0, 4);
     a_.SetSelBold(true);
@@ -86,29 +64,17 @@ TEST_F(RichTextBoxTest, TextRtfCarriesEveryFormatToAnotherBox) {
     a_.SetSelColor(RGB(255, 0, 0));
     a_.SetSelUnderline(true);
     a_.SetSelStrikeThru(true);
-    std::string rtf = a_.TextRTF();
-    ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u);
-    b_.SetTextRTF(rtf);
-    EXPECT_EQ(b_.Text(), a_.Text());
-    b_.Select(0, 4);
-    EXPECT_TRUE(b_.SelBold());
-    b_.Select(5, 3);
-    EXPECT_FALSE(b_.SelBold());
-    EXPECT_EQ(b_.SelColor(), RGB(255, 0, 0));
-    EXPECT_TRUE(b_.SelUnderline());
-    EXPECT_TRUE(b_.SelStrikeThru());
-}
-
-TEST_F(RichTextBoxTest, FilesRoundTripAndAMissingOrForeignFileLeavesTheBoxAlone) {
-    TempFolder dir;
-    a_.SetText("saved\r\n" + kHigh);
-    a_.Select(0, 5);
-    a_.SetSelColor(RGB(0, 0, 255));
+    ASSERT_EQ(a_.TextRTF().rfind("{\\rtf", 0), 0u);
     ASSERT_TRUE(a_.SaveFile(dir.File("d.rtf")));
-    ASSERT_TRUE(b_.LoadFile(dir.File("d.rtf")));
-    EXPECT_EQ(b_.Text(), a_.Text());
-    b_.Select(0, 5);
-    EXPECT_EQ(b_.SelColor(), RGB(0, 0, 255));
+    for (bool viaFile : {false, true}) {
+        b_.SetText("");
+        if (viaFile) ASSERT_TRUE(b_.LoadFile(dir.File("d.rtf")));
+        else b_.SetTextRTF(a_.TextRTF());
+        EXPECT_EQ(b_.Text(), a_.Text());
+        EXPECT_EQ(FormatAt(b_, 0), "b 0 10.0 Arial");
+        EXPECT_EQ(FormatAt(b_, 5), "us 255 10.0 Arial");
+    }
+    // A missing or foreign file leaves the box alone.
     EXPECT_FALSE(b_.LoadFile(dir.File("missing.rtf")));
     dir.Write("plain.rtf", "not rtf");
     EXPECT_FALSE(b_.LoadFile(dir.File("plain.rtf")));

@@ -4,12 +4,14 @@
 // with the starter lists beside the exe.
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
 #include "app/form1_win.h"
 #include "app/info_windows_win.h"
 #include "context/resource.h"
 #include "ui/files_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/ui_win.h"
 
 namespace {
@@ -18,14 +20,7 @@ std::string g_outDir;
 std::string g_pending;  // file name for the modal window being shown
 
 void Pump() {
-    MSG msg;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(25);
-    }
+    for (int i = 0; i < 20; ++i, Sleep(25)) RunPendingEvents();
 }
 
 // Copies the window as the screen shows it into a 24-bit BMP file.
@@ -45,13 +40,9 @@ void Capture(HWND hwnd, const std::string& name) {
     GetDIBits(mem, bmp, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
     BITMAPFILEHEADER bf{0x4D42, static_cast<DWORD>(sizeof(bf) + sizeof(bi) + pixels.size()), 0, 0,
                         sizeof(bf) + sizeof(bi)};
-    std::string path = g_outDir + "\\" + name + ".bmp";
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD n;
-    WriteFile(f, &bf, sizeof(bf), &n, nullptr);
-    WriteFile(f, &bi, sizeof(bi), &n, nullptr);
-    WriteFile(f, pixels.data(), static_cast<DWORD>(pixels.size()), &n, nullptr);
-    CloseHandle(f);
+    std::ofstream(g_outDir + "\\" + name + ".bmp", std::ios::binary)
+        << std::string(reinterpret_cast<const char*>(&bf), sizeof(bf))
+        << std::string(reinterpret_cast<const char*>(&bi), sizeof(bi)) << pixels;
     DeleteObject(bmp);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
@@ -100,19 +91,13 @@ int main(int argc, char** argv) {
     }
     form.ShowTab(0);
     Pump();
-    struct Modal {
-        const char* name;
-        void (*show)(HWND, Ui&, const std::string&);
-    };
-    const Modal modals[] = {
-        {"about", [](HWND o, Ui&, const std::string&) { ShowAbout(o); }},
-        {"help", [](HWND o, Ui&, const std::string&) { ShowHelp(o); }},
-        {"contact", [](HWND o, Ui& u, const std::string& f) { ShowContact(o, u, f); }},
-    };
-    for (const Modal& m : modals) {
-        g_pending = m.name;
-        SetTimer(nullptr, 0, 700, CaptureModal);
-        m.show(hwnd, ui, ExeFolder());
-    }
+    // Each modal window is pictured and closed by a timer firing inside its own loop.
+    const auto picture = [](const char* name) { g_pending = name, SetTimer(nullptr, 0, 700, CaptureModal); };
+    picture("about");
+    ShowAbout(hwnd);
+    picture("help");
+    ShowHelp(hwnd);
+    picture("contact");
+    ShowContact(hwnd, ui, ExeFolder());
     return 0;
 }

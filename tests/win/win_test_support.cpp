@@ -1,5 +1,6 @@
 #include "tests/win/win_test_support.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -18,38 +19,17 @@ bool RecorderUi::ChooseColor(HWND, COLORREF& color) {
 
 void RecorderUi::OpenUrl(const std::string& address) { opened.push_back(address); }
 
-static void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = path + "\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 TempFolder::TempFolder() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
     static unsigned counter = 0;
-    for (;;) {
-        path_ = std::string(base) + "vivarto_test_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
-    }
+    do path_ = (std::filesystem::temp_directory_path() /
+                ("vivarto_test_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter))).string();
+    while (!CreateDirectoryA(path_.c_str(), nullptr));
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
     std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
