@@ -228,8 +228,14 @@ TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutI
     Box(2).SetText(kMixedScripts);
     Box(3).SetText("😀");
     Modes(true, true);
-    form->Context().SetControlText(IDC_TEXT2, "0.2");
-    RunTimer([&](std::size_t count) { if (count == 8) Click(IDC_COMMAND9); });  // the tick under way ends
+    form->Context().SetControlText(IDC_TEXT2, "0.5");
+    // Stop, Regular and a longer pause in the second tick's first wait: only the last two count for its end.
+    const auto times = RunTimer([&](std::size_t count) {
+        if (count != 8) return;
+        Click(IDC_COMMAND9);
+        Modes(false, false);
+        form->Context().SetControlText(IDC_TEXT2, "0.8");
+    });
     ASSERT_EQ(Posted(9), (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
                                 kMixedScripts, "😀", kMixedScripts, "😀"}));
     for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
@@ -238,6 +244,9 @@ TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutI
     EXPECT_EQ(ColoursOf(Characters(4)), Faded(hi));
     EXPECT_EQ(ColoursOf(Characters(5)), Faded(kMixedScripts));
     EXPECT_EQ(ColoursOf(Characters(6)), Colours(2, kBlue)) << "one character: colour B whole";
+    EXPECT_EQ(ColoursOf(Characters(8)), Colours(2, kBlack));
+    for (std::size_t i = 6; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
+    EXPECT_GE(restedAt - times.at(8), 0.75);
 }
 
 TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntilTheWindowCloses) {
@@ -270,25 +279,6 @@ TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntil
     EXPECT_GE(times.at(1) - times.at(0), 0.55);
     EXPECT_LT(restedAt - closedAt, 0.3);  // neither the rest of the wait nor the right frame
     EXPECT_EQ(Said(), "");  // nor a tick going on over the closed window
-}
-
-// Stop, Regular, no fade and a longer pause in the second tick's first wait: only the last two count for its end.
-TEST_F(MessengerTest, DanceRunOfTwoTicksPostsLeftRightLeftRightHalfASecondApartAndStopLetsTheTickEnd) {
-    Box(2).SetText("\\o/");
-    Box(3).SetText("/o\\");
-    Modes(true, true);
-    form->Context().SetControlText(IDC_TEXT2, "0.5");
-    const auto times = RunTimer([&](std::size_t count) {
-        if (count != 3) return;
-        Click(IDC_COMMAND9);
-        Modes(false, false);
-        form->Context().SetControlText(IDC_TEXT2, "0.8");
-    });
-    EXPECT_EQ(Posted(), (Texts{"\\o/", "/o\\", "\\o/", "/o\\"}));
-    for (std::size_t i = 1; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
-    EXPECT_GE(restedAt - times.at(3), 0.75);
-    EXPECT_EQ(ColoursOf(Characters(1)), Faded("/o\\"));  // each frame faded by itself
-    EXPECT_EQ(ColoursOf(Characters(3)), Colours(3, kBlack));
 }
 
 }  // namespace
