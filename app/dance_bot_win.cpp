@@ -95,7 +95,7 @@ void MainTab::Command12_Click() {
     SaveListFile(list3, right);
     SendMessageA(list3, LB_RESETCONTENT, 0, 0);
     if (SaveAndReloadListFile(list2, ctx_.AppFile("dl.txt"))) {
-        if (FilePresent(right)) LoadListFile(list3, right);
+        if (ListFilePresent(right)) LoadListFile(list3, right);
         return;
     }
     ctx_.ui().MessageBox(ctx_.Hwnd(), kDanceFilesMissingText, "Error", MB_OK | MB_ICONHAND);

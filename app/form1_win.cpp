@@ -68,8 +68,14 @@ HWND Form1::Create(bool show) {
     if (!CreateModeless(IDD_FORM1, nullptr)) return nullptr;
     SetWindowIcons();
     RegisterDialogWindow(hwnd_);
-    if (show) ShowWindow(hwnd_, SW_SHOW);
+    // Loaded before it is shown: the missing-file messages come first, and
+    // the window appears with its final caption and full lists.
     Form_Load();
+    // After the lists are filled: a tooltip subclasses its list, and every
+    // message through that subclass costs a great deal under Wine (10,000
+    // rows took a second and more to add, 20 ms without it).
+    AddTooltips();
+    if (show) ShowWindow(hwnd_, SW_SHOW);
     return hwnd_;
 }
 
@@ -142,7 +148,6 @@ void Form1::BuildPages() {
     artDesignsTab_ = std::make_unique<ArtDesignsTab>(context_);
     SetFonts();
     SetStartValues();
-    AddTooltips();
     ShowTab(0);
 }
 
@@ -229,7 +234,7 @@ void Form1::LoadListFiles() {
     HWND list4 = Control(IDC_LIST4), list5 = Control(IDC_LIST5);
     auto clear = [](HWND list) { SendMessageA(list, LB_RESETCONTENT, 0, 0); };
     auto missing = [&](const char* name, const char* text, const char* title) {
-        if (FilePresent(context_.AppFile(name))) return false;
+        if (ListFilePresent(context_.AppFile(name))) return false;
         ui_.MessageBox(hwnd_, text, title, MB_OK | MB_ICONHAND);
         return true;
     };
@@ -239,7 +244,7 @@ void Form1::LoadListFiles() {
         return;
     }
     LoadListFile(list2, context_.AppFile("dl.txt"));
-    if (FilePresent(context_.AppFile("dr.txt"))) LoadListFile(list3, context_.AppFile("dr.txt"));
+    if (ListFilePresent(context_.AppFile("dr.txt"))) LoadListFile(list3, context_.AppFile("dr.txt"));
     if (missing("nicks.txt", "One of the files [nicks.txt]does not exist!", "Saved")) {
         clear(list1);
         return;
@@ -267,8 +272,13 @@ void Form1::OnCommand(int id, int code) {
         if (code == CBN_DROPDOWN) link_.Combo1_DropDown();
         return;
     case IDOK:
+        // Enter where the box has no use for it. No window button is the
+        // default, so Enter presses only the button that has the focus; in
+        // the nick box it adds the nick, elsewhere it does nothing.
+        if (GetFocus() == Control(IDC_TEXT3)) mainTab_->OnCommand(IDC_COMMAND10, BN_CLICKED);
+        return;
     case IDCANCEL:
-        return;  // Enter and Escape never close the main window
+        return;  // Escape never closes the main window
     }
     if (mainTab_->OnCommand(id, code)) return;
     if (textDesignsTab_->OnCommand(id, code)) return;

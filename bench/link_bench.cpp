@@ -1,6 +1,7 @@
 // Speed of the messenger link: the room scan with many other windows open,
-// delivery of one message into the demo messenger, and the processor time a
-// Delay costs compared with a wait that spins.
+// delivery of one message into the demo messenger, the two ways of stating a
+// message's full format on the way out, and the processor time a Delay costs
+// compared with a wait that spins.
 //
 //   link_bench [--quick]      (run under Wine from the build folder, beside
 //                              demo_messenger.exe)
@@ -12,8 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "effects/rtf_writer.h"
+#include "link/full_format_rtf.h"
 #include "link/messenger_link_win.h"
 #include "tests/win/demo_messenger_driver.h"
+#include "ui/rich_text_box_win.h"
 
 namespace {
 
@@ -78,6 +82,43 @@ std::string LargeMessage() {
     return rtf + "}";
 }
 
+// The other way to a message with its full format: read the box's runs back
+// through the control (one format query per character, the only way it
+// tells them) and write the document anew with our own writer. Timing only:
+// the markup it goes through has no size.
+std::string RtfFromBoxRuns(const RichTextBox& box) {
+    const std::string text = box.Text();
+    std::string markup;
+    CHARFORMAT2A last{};
+    LONG pos = 0;  // the control counts CR LF as one character
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            markup += '\n';
+            continue;
+        }
+        CHARRANGE one{pos, pos + 1};
+        ++pos;
+        SendMessageA(box.Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+        CHARFORMAT2A cf{};
+        cf.cbSize = sizeof cf;
+        cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
+        SendMessageA(box.Hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+        if (i == 0 || cf.dwEffects != last.dwEffects || cf.crTextColor != last.crTextColor ||
+            std::strcmp(cf.szFaceName, last.szFaceName) != 0) {
+            char tags[200];
+            const DWORD e = cf.dwEffects;
+            std::snprintf(tags, sizeof tags, "<font face=\"%s\"><font color=#%02X%02X%02X>%s%s%s%s", cf.szFaceName,
+                          GetRValue(cf.crTextColor), GetGValue(cf.crTextColor), GetBValue(cf.crTextColor),
+                          e & CFE_BOLD ? "<b>" : "</b>", e & CFE_ITALIC ? "<i>" : "</i>",
+                          e & CFE_UNDERLINE ? "<u>" : "</u>", e & CFE_STRIKEOUT ? "<s>" : "</s>");
+            markup += tags;
+        }
+        last = cf;
+        markup += text[i];
+    }
+    return WriteRtf(ReadMarkup(markup));
+}
+
 void ReportScan(MessengerLink& link, HWND combo, const char* label, int rounds) {
     const auto start = Clock::now();
     for (int i = 0; i < rounds; ++i) link.FillRoomList();
@@ -127,6 +168,22 @@ int main(int argc, char** argv) {
             }
             const double perMessage = Seconds(start) / messages;
             std::printf("  %-17s %6zu bytes: %8.3f ms per message\n", label, rtf.size(), perMessage * 1e3);
+        }
+        std::printf("Full format on the way out, per message (delivery above includes the first way)\n");
+        RichTextBox box(RichTextBox::Create(main.form1, 1, ES_MULTILINE, 0, 0, 200, 100));
+        for (const auto& [label, rtf] : {std::pair<const char*, std::string>{"typical message", TypicalMessage()},
+                                         {"200-line message", LargeMessage()}}) {
+            box.SetTextRTF(rtf);
+            auto start = Clock::now();
+            std::size_t bytes = 0;
+            for (int i = 0; i < messages; ++i) bytes += StateFullFormat(box.TextRTF()).size();
+            const double rewrite = Seconds(start) / messages;
+            const int runRounds = quick ? 2 : 5;
+            start = Clock::now();
+            for (int i = 0; i < runRounds; ++i) bytes += RtfFromBoxRuns(box).size();
+            const double runs = Seconds(start) / runRounds;
+            std::printf("  %-17s rewriting the box's RTF: %8.3f ms; its runs read back and written anew: %8.3f ms%s\n",
+                        label, rewrite * 1e3, runs * 1e3, bytes ? "" : " (nothing written)");
         }
         const auto posted = messenger.Transcript();
         std::printf("  the messenger posted %zu of %d messages\n", posted.size(), 2 * messages);

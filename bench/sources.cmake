@@ -7,3 +7,6 @@ list(APPEND BENCH_EXECUTABLES
 list(APPEND BENCH_EXECUTABLES
   art_fade_bench=bench/art_fade_bench.cpp
 )
+list(APPEND BENCH_EXECUTABLES
+  startup_bench=bench/startup_bench.cpp
+)

@@ -65,10 +65,10 @@ int ArtDesignsTab::HighlightedIndex() const {
 // ---------------------------------------------------------------- the library
 
 void ArtDesignsTab::List5_Click() {
-    const int index = HighlightedIndex();
-    if (index < 0) return;  // a click that took the last highlight away
-    const std::string name = ListBoxItem(List5(), index);
     Design().SetText("");
+    const int index = HighlightedIndex();
+    if (index < 0) return;  // a click that took the last highlight away: the box stays empty
+    const std::string name = ListBoxItem(List5(), index);
     if (!Design().LoadFile(DesignFilePath(ctx_.AppFolder(), name))) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
                               "Art Designs", MB_OK | MB_ICONHAND);

@@ -4,7 +4,9 @@
 // crash or read out of bounds; the RTF must always be a balanced document with
 // one paragraph per line break and every character above 127 as its UTF-16
 // units; reading and writing together never hold more than 20 bytes of memory
-// per byte of markup; the fader never puts a tag inside a character.
+// per byte of markup; the fader never puts a tag inside a character. Stating
+// the full format on the way out keeps the document balanced and its text
+// the same, and reads any bytes without harm.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
 #include "effects/rtf_writer.h"
+#include "link/full_format_rtf.h"
 #include "ui/utf8.h"
 
 namespace {
@@ -116,6 +119,13 @@ void CheckRendering(std::string_view markup) {
             afterCr = ch == '\r';
         }
     if (pars != breaks + 1) Fail("paragraphs do not match the line breaks", rtf);
+
+    const std::string full = StateFullFormat(rtf);
+    std::size_t fullPars = 0;
+    std::u16string fullUnits;
+    if (const char* why = Malformed(full, fullPars, fullUnits)) Fail(why, full);
+    if (fullPars != pars || fullUnits != units) Fail("stating the full format changed the text", full);
+    StateFullFormat("{\\rtf1" + std::string(markup));
 }
 
 void CheckFade(const std::uint8_t* data, std::size_t size) {

@@ -1,5 +1,6 @@
 #include "link/messenger_link_win.h"
 
+#include "link/full_format_rtf.h"
 #include "registry/reg_access_win.h"
 
 short DetectPalVersion() {
@@ -80,6 +81,10 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
     std::string sent = buffer;
     DisHere = StripNull(sent);
     if (input == nullptr) return;
+    // Every sender comes through here, so here the message gets its full
+    // format: the input box would read anything left unsaid from its own
+    // defaults. The caller's DisHere keeps the message as it was handed over.
+    buffer = WideCopySafeBuffer(StateFullFormat(DisHere));
 
     // The rich edit sees "{\rtf" at the start of the 8-bit buffer and loads it
     // as rich text, replacing the whole input box.

@@ -66,9 +66,10 @@ public:
     void SetPal9Classes();
     void SetPal10Classes();
 
-    // Puts one RTF message into the chosen room's input box and presses Enter
-    // there; both have been handled by the messenger when this returns. On
-    // return DisHere holds the message as it was sent (8-bit, up to any NUL).
+    // Puts one RTF message, its full format stated (StateFullFormat), into the
+    // chosen room's input box and presses Enter there; both have been handled
+    // by the messenger when this returns. On return DisHere holds the message
+    // as it was handed over (8-bit, up to any NUL).
     // Nothing is reported: with no input box nothing is delivered.
     void TxtSendPal(std::string& DisHere);
 

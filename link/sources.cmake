@@ -3,7 +3,8 @@
 set(LINK_CORE_SOURCES
   link/pal_version.cpp
   link/window_text.cpp
-  link/pause_seconds.cpp)
+  link/pause_seconds.cpp
+  link/full_format_rtf.cpp)
 set(LINK_WIN_SOURCES
   link/window_search_win.cpp
   link/delay_win.cpp

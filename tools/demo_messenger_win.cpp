@@ -3,7 +3,7 @@
 // have a peer whose every received message they can read back.
 //
 //   demo_messenger [--install VERSION] [--uninstall] [--transcript FILE]
-//                  [--freeze-after-post MS] [ROOM ...]
+//                  [--freeze-after-post MS] [--styled-input] [ROOM ...]
 //
 // One window per room, titled with the room's name, built the way the
 // messenger's generation 10/11 chat windows are: class "DlgGroupChat Window
@@ -52,6 +52,7 @@ struct Session {
     std::string transcriptPath;
     std::string installedVersion;
     unsigned freezeAfterPostMs = 0;
+    bool styledInput = false;
     HFONT boxFont = nullptr;     // the rich edits' base font
     HFONT labelFont = nullptr;   // status strip
     HFONT titleFont = nullptr;   // header strip
@@ -140,7 +141,8 @@ void MoveCaretToEnd(HWND box) {
     SendMessageA(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
 }
 
-CHARFORMAT2A BaseFormat() {
+// The history's format; the input box's too unless it is styled.
+CHARFORMAT2A BaseFormat(bool input = false) {
     CHARFORMAT2A format{};
     format.cbSize = sizeof(format);
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT |
@@ -148,17 +150,23 @@ CHARFORMAT2A BaseFormat() {
     format.yHeight = 200;  // 10 points
     format.bCharSet = DEFAULT_CHARSET;
     lstrcpynA(format.szFaceName, "Arial", LF_FACESIZE);
+    if (input && g_session.styledInput) {
+        format.yHeight = 280;
+        format.dwEffects = CFE_BOLD | CFE_ITALIC;
+        format.crTextColor = RGB(0, 128, 0);
+        lstrcpynA(format.szFaceName, "Tahoma", LF_FACESIZE);
+    }
     return format;
 }
 
 // Every box gets its font when it is made: a rich edit left without one
 // writes its text as "System" bold.
-HWND CreateRichEdit(HWND parent, DWORD style) {
+HWND CreateRichEdit(HWND parent, DWORD style, bool input = false) {
     HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"RichEdit20W", L"",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | style,
                                0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(g_session.boxFont), FALSE);
-    CHARFORMAT2A format = BaseFormat();
+    CHARFORMAT2A format = BaseFormat(input);
     SendMessageA(box, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageA(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     SendMessageA(box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -292,7 +300,7 @@ void RoomWindow::CreatePanes() {
     count_ = label(status_, "", g_session.labelFont);
     chat_ = pane(frame_);
     history_ = CreateRichEdit(chat_, ES_READONLY);
-    input_ = CreateRichEdit(chat_, ES_WANTRETURN);
+    input_ = CreateRichEdit(chat_, ES_WANTRETURN, true);
     // A wide subclass: the input must stay a wide window, or a message set
     // through the wide entry point would be converted on its way in.
     SetWindowLongPtrW(input_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -357,7 +365,7 @@ void RoomWindow::PostInput() {
     AppendTranscript(entry);
 
     SetWindowTextW(input_, L"");
-    CHARFORMAT2A base = BaseFormat();
+    CHARFORMAT2A base = BaseFormat(true);
     SendMessageA(input_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&base));
     ++posted_;
     ShowCount();
@@ -403,6 +411,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     g_session.transcriptPath = options.transcriptPath;
     g_session.freezeAfterPostMs = options.freezeAfterPostMs;
+    g_session.styledInput = options.styledInput;
     if (!g_session.transcriptPath.empty()) {
         // A fresh transcript per run: it holds what this run's rooms posted.
         HANDLE file = CreateFileW(WideFromUtf8(g_session.transcriptPath).c_str(), GENERIC_WRITE,

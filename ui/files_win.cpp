@@ -9,6 +9,12 @@ bool FilePresent(const std::string& path) {
     return attrs != INVALID_FILE_ATTRIBUTES && !(attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool ListFilePresent(const std::string& path) {
+    const DWORD attrs = GetFileAttributesW(WideFromUtf8(path).c_str());
+    return attrs != INVALID_FILE_ATTRIBUTES &&
+           !(attrs & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
 bool ReadWholeFile(const std::string& path, std::string& content) {
     HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

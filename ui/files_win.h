@@ -3,8 +3,11 @@
 #pragma once
 #include <string>
 
-// A directory lookup of the exact path finds a normal file (not a folder).
+// Something other than a folder is at the path, whatever its attributes.
 bool FilePresent(const std::string& path);
+// A list file counts only as a normal file: a hidden or system file is as
+// missing as a folder of that name.
+bool ListFilePresent(const std::string& path);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);

@@ -37,7 +37,7 @@ bool SaveListFile(HWND list, const std::string& path) { return WriteLineListFile
 bool SaveAndReloadListFile(HWND list, const std::string& path) {
     SaveListFile(list, path);  // a failed write shows in what is read back
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    if (!FilePresent(path)) return false;
+    if (!ListFilePresent(path)) return false;
     LoadListFile(list, path);
     return true;
 }

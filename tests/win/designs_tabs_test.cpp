@@ -29,7 +29,7 @@ std::string Decoration(int number) { return DecorationUtf8(static_cast<std::size
 
 // One character of a box as the user sees it; a line break is one character.
 struct Look {
-    char16_t ch; COLORREF color; bool bold; double size;
+    char16_t ch; COLORREF color; bool bold; double size; bool italic = false;
     bool operator==(const Look&) const = default;
 };
 std::vector<Look> Looks(RichTextBox& box) {
@@ -38,7 +38,7 @@ std::vector<Look> Looks(RichTextBox& box) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'\n') continue;
         box.Select(static_cast<long>(i), 1);
-        looks.push_back({text[i], box.SelColor(), box.SelBold(), box.SelFontSize()});
+        looks.push_back({text[i], box.SelColor(), box.SelBold(), box.SelFontSize(), box.SelItalic()});
     }
     return looks;
 }
@@ -227,6 +227,8 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     SendMessageA(List5(), LB_SETSEL, FALSE, -1);  // nothing highlighted: the question, then nothing
     Click(IDC_COMMAND20);
     EXPECT_FALSE(dir_.Exists("Designs\\one.rtf"));
+    form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);  // the Ctrl-click that took the last highlight away
+    EXPECT_EQ(Art().Text(), "");
     ClickRows({2});
     EXPECT_EQ(Shown(6), "Art Designs: The design file [Designs\\ghost.rtf] could not be opened. (16)");
     EXPECT_EQ(Art().Text(), "");
@@ -286,8 +288,8 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
 // designs with Auto Send; an art send ends when the window is closed during a pause.
 HWND g_closing = nullptr;
 TEST_F(DesignTabs, SendingToARoom) {
-    DemoMessenger messenger;
-    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}));
+    DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
+    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
     const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
     Start(2, designs);
     DrawThreeLines();
@@ -345,7 +347,8 @@ TEST_F(DesignTabs, SendingToARoom) {
         NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
         const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
         for (const Look& look : looks)
-            EXPECT_EQ(std::pair(look.bold, look.size), std::pair(k == 3, k == 3 ? 12.0 : 8.0)) << static_cast<int>(look.ch);
+            EXPECT_EQ(std::tuple(look.bold, look.size, look.italic), std::tuple(k == 3, k == 3 ? 12.0 : 8.0, false))
+                << static_cast<int>(look.ch);
         EXPECT_EQ(looks.back().color, kBlue) << "faded to exactly colour B";
         EXPECT_EQ(looks.at(looks.size() - 2).color, kBlue) << "the emoji's two halves in one colour";
         EXPECT_GT(GetGValue(looks[0].color), GetBValue(looks[0].color)) << "from colour A";

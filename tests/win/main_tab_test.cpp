@@ -158,12 +158,37 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)).size() + ListBoxItems(form->Control(IDC_LIST3)).size(), 0u);
 }
 
+// Keys as the keyboard sends them, through the program's own loop, with the focus really in each box.
+TEST_F(MainTabTest, EnterBreaksALineInTheComposerAddsTheNickFromText3AndPressesNoButtonElsewhere) {
+    Open();
+    ShowWindow(form->Hwnd(), SW_SHOW);
+    form->Context().SetControlText(IDC_COMBO1, "");  // so a press of Send would say "Not Connected"
+    form->Context().SetControlText(IDC_TEXT3, "Zed");
+    for (int n : {1, 2, 3}) Box(n).SetText("ab"), Box(n).Select(1, 0);
+    for (HWND box : {form->Control(IDC_TEXT3), form->Control(IDC_TEXT2), GetWindow(form->Control(IDC_COMBO1), GW_CHILD),
+                     form->Control(IDC_LIST1), form->Control(IDC_PICCOLORA), Box(1).Hwnd(), Box(2).Hwnd(), Box(3).Hwnd()})
+        for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+            SetFocus(box);
+            PostMessageA(box, WM_KEYDOWN, key, 1 | (MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC) << 16));
+            RunPendingEvents();
+            EXPECT_EQ(GetFocus(), box);
+        }
+    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST1)), Texts{"Zed"});
+    for (int n : {1, 2, 3}) EXPECT_EQ(Box(n).Text(), "a\r\nb") << n;
+    EXPECT_TRUE(IsWindowVisible(form->Hwnd()));
+    EXPECT_EQ(Said(), "") << "Send was pressed";
+    // Where the dialog manager finds a default button, Enter in a box that does not take it presses that button.
+    const LRESULT defaultButton = SendMessageA(GetParent(form->Control(IDC_COMMAND1)), DM_GETDEFID, 0, 0);
+    EXPECT_FALSE(HIWORD(defaultButton) == DC_HASDEFID && LOWORD(defaultButton) == IDC_COMMAND1) << LOWORD(defaultButton);
+}
+
 class MessengerTest : public MainTabTest {
 protected:
     void SetUp() override {
         PalInstallRecordsGuard::Remove("PalTalk8.2");
         ASSERT_TRUE(DemoMessenger::Install("11.3"));
-        ASSERT_TRUE(messenger.Start({"Lobby"}));
+        // The room's input box has a look of its own: only what a message states overrides it.
+        ASSERT_TRUE(messenger.Start({"Lobby"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
         Open();
     }
     Texts Posted(std::size_t atLeast = 0) {
@@ -174,6 +199,14 @@ protected:
     std::vector<ProbedChar> Characters(std::size_t message) {
         Box(4).SetTextRTF(messenger.Transcript().at(message).rtf);
         return ProbeCharacters(Box(4).Hwnd());
+    }
+    // Each character's whole format as the room shows it, against the composer's plain Arial 10 in `colours`.
+    void ExpectPlainArial(std::size_t message, const Colours& colours) {
+        const std::vector<ProbedChar> chars = Characters(message);
+        ASSERT_EQ(chars.size(), colours.size());
+        for (std::size_t k = 0; k < chars.size(); ++k)
+            EXPECT_EQ(chars[k].format, (ProbedFormat{"Arial", 200, false, false, false, false, false, colours[k]}))
+                << message << ": " << chars[k];
     }
     std::vector<double> RunTimer(std::function<void(std::size_t)> onCount = {}) {
         static std::function<void()> poll;
@@ -203,7 +236,7 @@ protected:
 // Send, Command15 and the dance bot, with a nick no code page holds, into a room titled likewise:
 // every character arrives, and the fade colours each as a person counts it.
 TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutInAndTheFadeOfTheirPath) {
-    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}));
+    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
     form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
     form->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
     form->Context().SetControlText(IDC_TEXT3, kMixedScripts);
@@ -239,12 +272,13 @@ TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutI
     ASSERT_EQ(Posted(9), (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
                                 kMixedScripts, "😀", kMixedScripts, "😀"}));
     for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
-    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold) << c;
-    EXPECT_EQ(ColoursOf(Characters(3)), Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
-    EXPECT_EQ(ColoursOf(Characters(4)), Faded(hi));
-    EXPECT_EQ(ColoursOf(Characters(5)), Faded(kMixedScripts));
-    EXPECT_EQ(ColoursOf(Characters(6)), Colours(2, kBlue)) << "one character: colour B whole";
-    EXPECT_EQ(ColoursOf(Characters(8)), Colours(2, kBlack));
+    ExpectPlainArial(0, Colours(17, kBlack));  // black stated, not left to the room's own colour
+    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold && !c.format.italic) << c;
+    ExpectPlainArial(3, Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
+    ExpectPlainArial(4, Faded(hi));
+    ExpectPlainArial(5, Faded(kMixedScripts));
+    ExpectPlainArial(6, Colours(2, kBlue));  // one character: colour B whole
+    ExpectPlainArial(8, Colours(2, kBlack));
     for (std::size_t i = 6; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
     EXPECT_GE(restedAt - times.at(8), 0.75);
 }
