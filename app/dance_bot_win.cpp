@@ -7,7 +7,7 @@
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
-#include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void MainTab::RunTick() {
     if (!dance) {
         if (!ReadPauseOrStop(seconds)) return;
         const std::string nick = ctx_.Label3Caption();
-        if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(nick)));
+        if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
         if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
         SendAndWait(seconds);
         return;

@@ -309,4 +309,4 @@ std::string Form1::ChosenRoom() const { return WindowTextOf(Control(IDC_COMBO1))
 
 void Form1::ShowRooms(const std::vector<std::string>& rooms) { FillComboBox(Control(IDC_COMBO1), rooms); }
 
-void Form1::ShowMessengerMissing() { SetWindowTextA(hwnd_, "No Pal Found"); }
+void Form1::ShowMessengerMissing() { SetWindowTextUtf8(hwnd_, "No Pal Found"); }

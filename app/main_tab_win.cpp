@@ -6,7 +6,7 @@
 #include "link/messenger_link_win.h"
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
-#include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void MainTab::Command1_Click() {
     RichTextBox& composer = ctx_.Composer();
     // The nick goes into the composer for good, so the user sees what was sent.
     const std::string nick = ctx_.Label3Caption();
-    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(nick)));
+    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
     if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
     std::string message = composer.TextRTF();
     ctx_.Link().TxtSendPal(message);
@@ -140,7 +140,7 @@ void MainTab::Command15_Click() {
     if (!turn) return;
     // Built in the hidden work box so the composer keeps its placeholder.
     RichTextBox& work = ctx_.NickWorkBox();
-    work.SetTextRTF(ApplyChosenNick(ctx_.Composer().TextRTF(), Utf8FromWindows1252(ctx_.Label3Caption())));
+    work.SetTextRTF(ApplyChosenNick(ctx_.Composer().TextRTF(), ctx_.Label3Caption()));
     std::string message = work.TextRTF();
     ctx_.Link().TxtSendPal(message);
 }

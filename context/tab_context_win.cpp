@@ -25,7 +25,7 @@ HWND TabContext::Control(int id) const {
 
 std::string TabContext::ControlText(int id) const { return WindowTextOf(Control(id)); }
 
-void TabContext::SetControlText(int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); }
+void TabContext::SetControlText(int id, const std::string& text) { SetWindowTextUtf8(Control(id), text); }
 
 bool TabContext::IsChecked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 

@@ -12,6 +12,7 @@
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ bool ArtDesignsTab::WriteDesignFile(const std::string& name, HWND owner) {
     const auto path = RowFile(name, owner);
     if (!path) return false;
     // The first save of a fresh installation finds no Designs folder yet.
-    CreateDirectoryA(DesignsFolder(ctx_.AppFolder()).c_str(), nullptr);
+    CreateDirectoryW(WideFromUtf8(DesignsFolder(ctx_.AppFolder())).c_str(), nullptr);
     if (Design().SaveFile(*path)) return true;
     ctx_.ui().MessageBox(owner, "The design file [Designs\\" + name + ".rtf] could not be written; it keeps what it held before.",
                           "Save", MB_OK | MB_ICONHAND);
@@ -110,7 +111,7 @@ void ArtDesignsTab::RewriteDesignList(HWND owner) {
                               "Saved", MB_OK | MB_ICONHAND);
         return;
     }
-    SendMessageA(List5(), LB_RESETCONTENT, 0, 0);
+    SendMessageW(List5(), LB_RESETCONTENT, 0, 0);
     LoadListFile(List5(), path);
 }
 
@@ -199,7 +200,7 @@ void ArtDesignsTab::Command25_Click() {
     RichTextBox* source = &Design();
     const std::string nick = ctx_.Label3Caption();
     if (nick != kNoNick) {
-        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), Utf8FromWindows1252(nick)));
+        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), nick));
         source = &ctx_.ArtWorkBox();
     }
     SendTurn turn(ctx_, "Send To Room");
@@ -211,9 +212,9 @@ void ArtDesignsTab::Command25_Click() {
 }
 
 void ArtDesignsTab::SendLines(RichTextBox& source) {
-    // The text is read once; the control counts a break as one character, so
-    // each line's place follows from the lengths before it, with no re-read
-    // of the whole text per line.
+    // The text is read once; the control counts a break as one character and
+    // every other in UTF-16 units, so each line's place follows from the
+    // lengths before it, with no re-read of the whole text per line.
     const std::vector<std::string> lines = SplitDesignLines(source.Text());
     RichTextBox& composer = ctx_.Composer();
     composer.SetText("");
@@ -223,7 +224,7 @@ void ArtDesignsTab::SendLines(RichTextBox& source) {
         // Let the window's waiting events run; a close or a stop among them ends the send.
         if (!ctx_.SendPause(0)) return;
         // The line and its line break.
-        const long end = start + static_cast<long>(line.size()) + 1;
+        const long end = start + static_cast<long>(Utf16FromUtf8(line).size()) + 1;
         source.SelectInControl(start, end);
         composer.SetTextRTF(source.SelRTF());
         start = end;

@@ -4,15 +4,17 @@
 
 #include "ui/rich_text_box_win.h"
 #include "designs/art_fade.h"
+#include "effects/fade_text.h"
+#include "ui/utf8.h"
 
 namespace {
 
 // Holds the box's painting while many formats are set, then repaints once.
 class RedrawPause {
 public:
-    explicit RedrawPause(HWND hwnd) : hwnd_(hwnd) { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+    explicit RedrawPause(HWND hwnd) : hwnd_(hwnd) { SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0); }
     ~RedrawPause() {
-        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
     RedrawPause(const RedrawPause&) = delete;
@@ -22,15 +24,30 @@ private:
     HWND hwnd_;
 };
 
+// Where each character as a person counts it starts in the box's positions
+// (UTF-16 units), and the end: the schedule counts characters as seen, so an
+// emoji (two units) or a letter with its accent takes one colour whole. A line
+// break is still two characters, CR and LF.
+std::vector<long> CharacterStarts(const RichTextBox& box) {
+    const std::string text = box.Text();
+    std::vector<long> starts{0};
+    std::size_t from = 0;
+    for (std::size_t end : CharacterEnds(text)) {
+        starts.push_back(starts.back() + static_cast<long>(Utf16FromUtf8(std::string_view(text).substr(from, end - from)).size()));
+        from = end;
+    }
+    return starts;
+}
+
 }  // namespace
 
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor) {
-    // The length as the design's text counts it: a line break is two characters.
-    const std::vector<ArtFadeRun> runs = ArtFadeRuns(startColor, endColor, box.Length());
+    const std::vector<long> at = CharacterStarts(box);
+    const std::vector<ArtFadeRun> runs = ArtFadeRuns(startColor, endColor, static_cast<long>(at.size()) - 1);
     {
         RedrawPause pause(box.Hwnd());
         for (const ArtFadeRun& run : runs) {
-            box.Select(run.start, run.length);
+            box.Select(at[run.start], at[run.start + run.length] - at[run.start]);
             box.SetSelColor(static_cast<COLORREF>(run.color));
         }
     }
@@ -38,9 +55,10 @@ void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endCol
 }
 
 void ApplyArtFadePerCharacter(RichTextBox& box, std::int32_t startColor, std::int32_t endColor) {
-    const std::vector<std::uint32_t> colors = ArtFadeColors(startColor, endColor, box.Length());
+    const std::vector<long> at = CharacterStarts(box);
+    const std::vector<std::uint32_t> colors = ArtFadeColors(startColor, endColor, static_cast<long>(at.size()) - 1);
     for (std::size_t i = 0; i < colors.size(); ++i) {
-        box.Select(static_cast<long>(i), 1);
+        box.Select(at[i], at[i + 1] - at[i]);
         box.SetSelColor(static_cast<COLORREF>(colors[i]));
     }
     box.Select(0, 0);

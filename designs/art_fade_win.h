@@ -6,8 +6,9 @@
 
 class RichTextBox;
 
-// Colours every character of `box` by the art fade schedule from `startColor`
-// to `endColor`, one format call per run of equal colour, and leaves the
+// Colours every character of `box` (as a person counts them: an emoji or a
+// letter with its accent is one, each whole in one colour) by the art fade
+// schedule from `startColor` to `endColor`, one format call per run of equal colour, and leaves the
 // caret at the start with nothing selected. Bold, sizes and fonts stay as they
 // are. An empty box is left uncoloured.
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);

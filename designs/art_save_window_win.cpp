@@ -26,6 +26,6 @@ void Form5::Command1_Click() {
     HWND text1 = GetDlgItem(hwnd_, IDC_FORM5_TEXT1);
     const std::string name = WindowTextOf(text1);
     if (!save_(name, hwnd_)) return;  // the window stays open
-    SetWindowTextA(text1, "");
+    SetWindowTextW(text1, L"");
     EndDialog(hwnd_, IDOK);
 }

@@ -50,19 +50,16 @@ private:
         font_ = MakeFont(hwnd_, "Tahoma", 8.25);
         SendDlgItemMessageA(hwnd_, IDC_FORM8_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         const std::string design = SelectedItem(ctx_.Control(IDC_LIST4)).value_or("");
-        SetDlgItemTextA(hwnd_, IDC_FORM8_TEXT1, design.c_str());
+        SetWindowTextUtf8(GetDlgItem(hwnd_, IDC_FORM8_TEXT1), design);
     }
 
     // "Change": the entry is replaced in place, at the same position, and
     // stays selected.
     void Command1_Click() {
         HWND list4 = ctx_.Control(IDC_LIST4);
-        LRESULT index = SendMessageA(list4, LB_GETCURSEL, 0, 0);
+        LRESULT index = SendMessageW(list4, LB_GETCURSEL, 0, 0);
         if (index != LB_ERR) {
-            const std::string line = WindowTextOf(GetDlgItem(hwnd_, IDC_FORM8_TEXT1));
-            SendMessageA(list4, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-            SendMessageA(list4, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.c_str()));
-            SendMessageA(list4, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            ReplaceListItem(list4, static_cast<int>(index), WindowTextOf(GetDlgItem(hwnd_, IDC_FORM8_TEXT1)));
             changed_ = true;
         }
         EndDialog(hwnd_, IDOK);

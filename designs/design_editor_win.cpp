@@ -66,9 +66,13 @@ void Form2::Form_Load() {
     SendDlgItemMessageA(hwnd_, IDC_FORM2_LIST1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendDlgItemMessageA(hwnd_, IDC_FORM2_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     // Built anew on every load: a window opened twice lists each decoration once.
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    AppendToListBox(list, std::vector<std::string>(kDecorations.begin(), kDecorations.end()));
-    SetDlgItemTextA(hwnd_, IDC_FORM2_TEXT1, "");
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    // Each decoration is defined by its Windows-1252 bytes and shown as the
+    // characters they mean.
+    std::vector<std::string> shown;
+    for (std::size_t number = 1; number <= kDecorations.size(); ++number) shown.push_back(DecorationUtf8(number));
+    AppendToListBox(list, shown);
+    SetWindowTextUtf8(GetDlgItem(hwnd_, IDC_FORM2_TEXT1), "");
 }
 
 void Form2::List1_Click() {
@@ -78,8 +82,9 @@ void Form2::List1_Click() {
     // waits after it for the next word.
     HWND line = GetDlgItem(hwnd_, IDC_FORM2_TEXT1);
     const std::string text = WindowTextOf(line) + *decoration;
-    SetWindowTextA(line, text.c_str());
-    SendMessageA(line, EM_SETSEL, text.size(), text.size());
+    SetWindowTextUtf8(line, text);
+    const LRESULT end = GetWindowTextLengthW(line);
+    SendMessageW(line, EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
 void Form2::Command1_Click() {

@@ -8,7 +8,7 @@
 #include "link/messenger_link_win.h"
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
-#include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ void TextDesignsTab::List4_Click() {
 
     // What the box made of the design is what goes out; an empty one stops here.
     if (composer.Text().empty()) return;
-    composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), Utf8FromWindows1252(ctx_.Label3Caption())));
+    composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), ctx_.Label3Caption()));
     const COLORREF a = ctx_.BoxColor(IDC_PICTURE7), b = ctx_.BoxColor(IDC_PICTURE8);
     ctx_.RollRandomPickerColors();
     FadePipeline(composer, a, b);

@@ -48,10 +48,8 @@ bool ExtendsPrevious(char32_t c) {
 
 bool IsRegionalIndicator(char32_t c) { return InRange(c, 0x1F1E6, 0x1F1FF); }
 
-// Byte offsets where each character as a person counts it ends: a base code
-// point with what extends it, a ZWJ joining the next one in, two regional
-// indicators making one flag. A byte that is not UTF-8 is a character of its
-// own and is copied as it is.
+}  // namespace
+
 std::vector<std::size_t> CharacterEnds(const std::string& text) {
     std::vector<std::size_t> ends;
     ends.reserve(text.size());
@@ -75,8 +73,6 @@ std::vector<std::size_t> CharacterEnds(const std::string& text) {
     }
     return ends;
 }
-
-}  // namespace
 
 std::string FadeText(std::int32_t colorA, std::int32_t colorB, const std::string& text) {
     const ColorChannels a = SplitColor(colorA);

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // One channel triple as the fader reads it from a colour value.
 struct ColorChannels {
@@ -16,6 +17,12 @@ struct ColorChannels {
 // For an ordinary colour that is the usual red/green/blue; a system colour with
 // eight digits is split by the same positions and never fails.
 ColorChannels SplitColor(std::int32_t color);
+
+// Byte offsets in UTF-8 `text` where each character as a person counts it
+// ends: a base code point with what extends it, a ZWJ joining the next one in,
+// two regional indicators making one flag. A byte that is not UTF-8 is a
+// character of its own.
+std::vector<std::size_t> CharacterEnds(const std::string& text);
 
 // Tag markup for UTF-8 `text` faded from colour A to colour B: "<Font
 // Color=#RRGGBB>" before each segment. Characters are counted as a person sees

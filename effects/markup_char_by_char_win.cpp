@@ -13,7 +13,7 @@ void ApplyTagToSelection(RichTextBox& box, const MarkupTag& tag) {
         case TagEffect::Underline: box.SetSelUnderline(tag.on); break;
         case TagEffect::StrikeThru: box.SetSelStrikeThru(tag.on); break;
         case TagEffect::Color: box.SetSelColor(tag.color); break;
-        case TagEffect::FontName: box.SetSelFontName(Windows1252FromUtf8(tag.fontName)); break;
+        case TagEffect::FontName: box.SetSelFontName(tag.fontName); break;
     }
 }
 
@@ -49,18 +49,21 @@ void MarkupToRichCharByChar(RichTextBox& box, const std::string& markup) {
                 afterCr = false;
                 continue;
             }
-            std::string piece(1, ch);
+            // One whole character: the box counts one outside the BMP as two.
+            const DecodedCodePoint character = DecodeUtf8(markup, i);
+            std::string piece = markup.substr(i, character.length);
+            i += character.length - 1;
             if (ch == '\r' && i + 1 < length && markup[i + 1] == '\n') {
                 piece += '\n';
                 ++i;
             }
             afterCr = piece == "\r";
             box.SetSelText(box.SelText() + piece);
-            position += (ch == '\r' || ch == '\n') ? 2 : 1;
+            position += (ch == '\r' || ch == '\n' || character.value > 0xFFFF) ? 2 : 1;
             box.SetSelStart(position);
             continue;
         }
-        const MarkupTag tag = ReadTag(Utf8FromWindows1252(std::string_view(markup).substr(i + 1, close - i - 1)));
+        const MarkupTag tag = ReadTag(std::string_view(markup).substr(i + 1, close - i - 1));
         i = close;
         box.SetSelStart(position);
         ApplyTagToSelection(box, tag);

@@ -112,7 +112,3 @@ MarkupTag ReadTag(std::string_view content);
 // no ">" after it renders itself and the rest of the markup as plain text.
 RenderedMarkup ReadMarkup(std::string_view markup);
 
-// Lower-cases UTF-8 text the way tag content is compared and face names are
-// kept: ASCII letters and the capitals Windows-1252 has a small form for.
-// Bytes that are not UTF-8 stay as they are.
-std::string LowerTagText(std::string_view text);

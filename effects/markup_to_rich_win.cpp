@@ -3,18 +3,18 @@
 #include <richedit.h>
 
 #include "effects/rtf_writer.h"
-#include "ui/utf8.h"
+#include "ui/window_util_win.h"
 
 void SetSelFormat(RichTextBox& box, const CharFormat& format) {
-    CHARFORMAT2A cf{};
+    CHARFORMAT2W cf{};
     cf.cbSize = sizeof(cf);
     cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR;
-    lstrcpynA(cf.szFaceName, Windows1252FromUtf8(format.fontName).c_str(), LF_FACESIZE);
+    lstrcpynW(cf.szFaceName, WideFromUtf8(format.fontName).c_str(), LF_FACESIZE);
     cf.yHeight = static_cast<LONG>(format.fontSize * 20 + 0.5);
     cf.dwEffects = (format.bold ? CFE_BOLD : 0) | (format.italic ? CFE_ITALIC : 0) |
                    (format.underline ? CFE_UNDERLINE : 0) | (format.strikeThru ? CFE_STRIKEOUT : 0);
     cf.crTextColor = format.color & 0xFFFFFF;
-    SendMessageA(box.Hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    SendMessageW(box.Hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
 }
 
 void RenderRuns(RichTextBox& box, const RenderedMarkup& doc) {
@@ -28,14 +28,14 @@ void RenderRuns(RichTextBox& box, const RenderedMarkup& doc) {
     // count a line break as one character, which is what its length reports here.
     GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMCHARS, 1200};
     const LONG end = static_cast<LONG>(
-        SendMessageA(box.Hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
+        SendMessageW(box.Hwnd(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
     CHARRANGE cr{end, end};
-    SendMessageA(box.Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    SendMessageW(box.Hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
     // A tag after the last character (or markup with no text at all) leaves a
     // format that no character carries; what is typed next must still get it.
     SetSelFormat(box, doc.endFormat);
 }
 
 void MarkupToRich(RichTextBox& box, const std::string& markup) {
-    RenderRuns(box, ReadMarkup(Utf8FromWindows1252(markup)));
+    RenderRuns(box, ReadMarkup(markup));
 }

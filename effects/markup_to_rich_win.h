@@ -8,8 +8,8 @@
 #include "ui/rich_text_box_win.h"
 #include "effects/markup_reader.h"
 
-// Replaces the whole content of `box` by the rendered markup, given in the
-// 8-bit code page as the box's own text is (Windows-1252). The base font
+// Replaces the whole content of `box` by the rendered markup, given in
+// UTF-8 as the box's own text is. The base font
 // becomes Arial, and the insertion point is left at the end with the format
 // last in force (Arial 10 plain black for markup without any tag or text).
 void MarkupToRich(RichTextBox& box, const std::string& markup);

@@ -74,8 +74,9 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
     if (room.size() >= 2) EnsureRoomOpen(room);
     HWND input = FindInputBox();
 
-    // Program text is already 8-bit ANSI; the buffer carries the zero bytes a
-    // wide-character copy across processes needs to find its end.
+    // The message is RTF, plain ASCII whatever characters it holds (they are
+    // \uN escapes); the buffer carries the zero bytes a wide-character copy
+    // across processes needs to find its end.
     std::string buffer = WideCopySafeBuffer(DisHere);
     std::string sent = buffer;
     DisHere = StripNull(sent);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "link/pal_version.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
@@ -72,15 +73,15 @@ BOOL CALLBACK RoomProc(HWND hwnd, LPARAM lParam) {
 }  // namespace
 
 std::string WindowClassName(HWND hwnd) {
-    std::string name(kNameBufferSize, '\0');
-    if (GetClassNameA(hwnd, name.data(), kNameBufferSize) == 0) return {};
-    return StripNull(name);
+    wchar_t name[kNameBufferSize];
+    const int n = GetClassNameW(hwnd, name, kNameBufferSize);
+    return n > 0 ? Utf8FromWide(name) : std::string();
 }
 
 std::string WindowTitle(HWND hwnd) {
-    std::string title(kNameBufferSize, '\0');
-    if (GetWindowTextA(hwnd, title.data(), kNameBufferSize) == 0) return {};
-    return StripNull(title);
+    wchar_t title[kNameBufferSize];
+    const int n = GetWindowTextW(hwnd, title, kNameBufferSize);
+    return n > 0 ? Utf8FromWide(title) : std::string();
 }
 
 std::vector<std::string> ListChatWindowTitles(const std::string& chatClass) {

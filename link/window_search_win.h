@@ -11,9 +11,9 @@
 
 #include "link/window_text.h"
 
-// Class name and title of a window as the search sees them: read through the
-// ANSI entry points into 255-character buffers (so at most 254 characters)
-// and cut at the first NUL.
+// Class name and title of a window as the search sees them, in UTF-8: read
+// through the wide entry points into 255-unit buffers (so at most 254 UTF-16
+// units) and cut at the first NUL.
 std::string WindowClassName(HWND hwnd);
 std::string WindowTitle(HWND hwnd);
 

@@ -1,6 +1,6 @@
 // Text rules of the window search and delivery, kept apart from the window
-// calls so they can be checked without a window system. All text is 8-bit
-// ANSI (Windows-1252 on Western systems), one byte per character.
+// calls so they can be checked without a window system. Titles and names are
+// UTF-8; the message itself is RTF, which is plain ASCII.
 #pragma once
 #include <string>
 

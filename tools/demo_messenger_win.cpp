@@ -19,6 +19,7 @@
 // The process ends when its last room window is closed.
 #include <windows.h>
 #include <richedit.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,11 +31,12 @@
 
 #include "tools/demo_messenger_args.h"
 #include "tools/transcript_format.h"
+#include "ui/window_util_win.h"
 
 namespace {
 
-constexpr const char* kRoomClass = "DlgGroupChat Window Class";
-constexpr const char* kSplitterClass = "SplitterWindowEx";
+constexpr const wchar_t* kRoomClass = L"DlgGroupChat Window Class";
+constexpr const wchar_t* kSplitterClass = L"SplitterWindowEx";
 constexpr const char* kUninstallSubkey =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Paltalk Messenger";
 
@@ -116,18 +118,19 @@ void StreamInAtEnd(HWND box, const std::string& rtf) {
     SendMessageA(box, EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
 }
 
-// The box's text in the ANSI code page, line breaks as CR LF.
+// The box's text in UTF-8, line breaks as CR LF, so the transcript holds every
+// character that arrived.
 std::string PlainText(HWND box) {
-    GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    const LRESULT bytes = SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    if (bytes <= 0) return {};
-    std::vector<char> buffer(static_cast<std::size_t>(bytes) + 2, '\0');
+    GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+    const LRESULT chars = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    if (chars <= 0) return {};
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(chars) + 1, L'\0');
     GETTEXTEX get{};
-    get.cb = static_cast<DWORD>(buffer.size());
+    get.cb = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
     get.flags = GT_USECRLF;
-    get.codepage = CP_ACP;
-    SendMessageA(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buffer.data()));
-    return std::string(buffer.data());
+    get.codepage = 1200;
+    SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buffer.data()));
+    return Utf8FromWide(buffer.data());
 }
 
 void MoveCaretToEnd(HWND box) {
@@ -159,9 +162,9 @@ CHARFORMAT2A BaseFormat(bool input = false) {
 // Every box gets its font when it is made: a rich edit left without one
 // writes its text as "System" bold.
 HWND CreateRichEdit(HWND parent, DWORD style, bool input = false) {
-    HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20W", "",
+    HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"RichEdit20W", L"",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | style,
-                               0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+                               0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(g_session.boxFont), FALSE);
     CHARFORMAT2A format = BaseFormat(input);
     SendMessageA(box, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
@@ -174,7 +177,7 @@ void AppendTranscript(const TranscriptEntry& entry) {
     if (g_session.transcriptPath.empty()) return;
     // Opened and closed per message, shared, so a reader always sees whole
     // records and never finds the file locked.
-    HANDLE file = CreateFileA(g_session.transcriptPath.c_str(), FILE_APPEND_DATA,
+    HANDLE file = CreateFileW(WideFromUtf8(g_session.transcriptPath).c_str(), FILE_APPEND_DATA,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
@@ -216,29 +219,29 @@ LRESULT CALLBACK SplitterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 bool RoomWindow::Register(HINSTANCE instance) {
-    WNDCLASSEXA room{};
+    WNDCLASSEXW room{};
     room.cbSize = sizeof(room);
     room.lpfnWndProc = WndProc;
     room.hInstance = instance;
-    room.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    room.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    room.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    room.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     room.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     room.lpszClassName = kRoomClass;
-    WNDCLASSEXA splitter = room;
+    WNDCLASSEXW splitter = room;
     splitter.lpfnWndProc = SplitterProc;
     splitter.hIcon = nullptr;
     splitter.lpszClassName = kSplitterClass;
-    return RegisterClassExA(&room) != 0 && RegisterClassExA(&splitter) != 0;
+    return RegisterClassExW(&room) != 0 && RegisterClassExW(&splitter) != 0;
 }
 
 RoomWindow* RoomWindow::Open(const std::string& room, int x, int y) {
     auto* window = new RoomWindow(room);
-    HWND hwnd = CreateWindowExA(0, kRoomClass, room.c_str(), WS_OVERLAPPEDWINDOW, x, y, 460, 360, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), window);
+    HWND hwnd = CreateWindowExW(0, kRoomClass, WideFromUtf8(room).c_str(), WS_OVERLAPPEDWINDOW, x, y, 460, 360, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), window);
     if (!hwnd) {
         delete window;
         return nullptr;
@@ -250,15 +253,15 @@ RoomWindow* RoomWindow::Open(const std::string& room, int x, int y) {
 
 LRESULT CALLBACK RoomWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* window = static_cast<RoomWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* window = static_cast<RoomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
-    auto* window = reinterpret_cast<RoomWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!window) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    auto* window = reinterpret_cast<RoomWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
     const LRESULT result = window->HandleMessage(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         delete window;
     }
     return result;
@@ -272,18 +275,18 @@ LRESULT RoomWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO: reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {300, 220}; return 0;
     case WM_DESTROY: if (--g_session.openRooms == 0) PostQuitMessage(0); return 0;
     case kFreezeMessage: Sleep(g_session.freezeAfterPostMs); return 0;
-    default: return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
     }
 }
 
 void RoomWindow::CreatePanes() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto pane = [&](HWND parent) {
-        return CreateWindowExA(0, kSplitterClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 10, 10,
+        return CreateWindowExW(0, kSplitterClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 10, 10,
                                parent, nullptr, instance, nullptr);
     };
     const auto label = [&](HWND parent, const std::string& text, HFONT font) {
-        HWND hwnd = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX |
+        HWND hwnd = CreateWindowExW(0, L"STATIC", WideFromUtf8(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX |
                                     SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 10, 10, parent, nullptr,
                                     instance, nullptr);
         SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -367,14 +370,14 @@ void RoomWindow::PostInput() {
     ++posted_;
     ShowCount();
     // Stop answering only once the sender has its reply for this key press.
-    if (g_session.freezeAfterPostMs > 0) PostMessageA(hwnd_, kFreezeMessage, 0, 0);
+    if (g_session.freezeAfterPostMs > 0) PostMessageW(hwnd_, kFreezeMessage, 0, 0);
 }
 
 void RoomWindow::ShowCount() {
     std::string text = posted_ == 1 ? "1 message posted" : std::to_string(posted_) + " messages posted";
-    if (!g_session.installedVersion.empty()) text += " \xB7 installed as " + g_session.installedVersion;
-    if (!g_session.transcriptPath.empty()) text += " \xB7 transcript on";
-    SetWindowTextA(count_, text.c_str());
+    if (!g_session.installedVersion.empty()) text += " \u00B7 installed as " + g_session.installedVersion;
+    if (!g_session.transcriptPath.empty()) text += " \u00B7 transcript on";
+    SetWindowTextW(count_, WideFromUtf8(text).c_str());
 }
 
 HFONT MakeFont(const char* face, int points, int weight) {
@@ -388,7 +391,13 @@ HFONT MakeFont(const char* face, int points, int weight) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    std::vector<std::string> args(__argv + 1, __argv + __argc);
+    // Wide arguments: a room's title may hold any character.
+    std::vector<std::string> args;
+    int argc = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
+        for (int i = 1; i < argc; ++i) args.push_back(Utf8FromWide(argv[i]));
+        LocalFree(argv);
+    }
     const DemoMessengerOptions options = ParseDemoMessengerArgs(args);
     if (!options.error.empty()) return 2;
 
@@ -405,7 +414,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     g_session.styledInput = options.styledInput;
     if (!g_session.transcriptPath.empty()) {
         // A fresh transcript per run: it holds what this run's rooms posted.
-        HANDLE file = CreateFileA(g_session.transcriptPath.c_str(), GENERIC_WRITE,
+        HANDLE file = CreateFileW(WideFromUtf8(g_session.transcriptPath).c_str(), GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
@@ -425,9 +434,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (g_session.openRooms == 0) return 4;
 
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     DeleteObject(g_session.boxFont);
     DeleteObject(g_session.labelFont);

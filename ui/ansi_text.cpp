@@ -1,25 +1,23 @@
 #include "ui/ansi_text.h"
 
-namespace {
-
-unsigned char LowerAnsiChar(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    // Windows-1252 capitals outside ASCII: À..Þ except the multiplication sign,
-    // and the four in the 0x80 block (Š, Œ, Ž, Ÿ).
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-    switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
-    }
-}
-
-}  // namespace
+#include "ui/utf8.h"
 
 std::string LowerAnsi(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = static_cast<char>(LowerAnsiChar(static_cast<unsigned char>(c)));
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedCodePoint d = DecodeUtf8(text, at);
+        if (!d.valid) {
+            out.append(text.substr(at, d.length));
+        } else {
+            char32_t c = d.value;
+            // À..Þ except the multiplication sign, and Š, Œ, Ž, Ÿ.
+            if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 32;
+            else if (c == 0x160 || c == 0x152 || c == 0x17D) c += 1;
+            else if (c == 0x178) c = 0xFF;
+            AppendUtf8(out, c);
+        }
+        at += d.length;
+    }
     return out;
 }

@@ -2,19 +2,21 @@
 
 #include <windows.h>
 
+#include "ui/window_util_win.h"
+
 bool FilePresent(const std::string& path) {
-    DWORD attrs = GetFileAttributesA(path.c_str());
+    DWORD attrs = GetFileAttributesW(WideFromUtf8(path).c_str());
     return attrs != INVALID_FILE_ATTRIBUTES && !(attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool ListFilePresent(const std::string& path) {
-    const DWORD attrs = GetFileAttributesA(path.c_str());
+    const DWORD attrs = GetFileAttributesW(WideFromUtf8(path).c_str());
     return attrs != INVALID_FILE_ATTRIBUTES &&
            !(attrs & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
@@ -31,8 +33,9 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 bool ReplaceFileContent(const std::string& path, const std::string& content) {
-    const std::string temp = path + ".new";
-    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring target = WideFromUtf8(path);
+    const std::wstring temp = target + L".new";
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = content.empty() ||
@@ -40,14 +43,14 @@ bool ReplaceFileContent(const std::string& path, const std::string& content) {
                written == content.size());
     ok = FlushFileBuffers(file) && ok;
     CloseHandle(file);
-    if (ok) ok = MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileA(temp.c_str());
+    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temp.c_str());
     return ok;
 }
 
 std::string ExeFolder() {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string s(path, n);
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string s = Utf8FromWide(std::wstring_view(path, n));
     return s.substr(0, s.find_last_of('\\'));
 }

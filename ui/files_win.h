@@ -1,4 +1,4 @@
-// Files on disk: whole reads, presence, a replace that never leaves a file
+// Files on disk (paths in UTF-8): whole reads, presence, a replace that never leaves a file
 // half written, and the folder the program runs from.
 #pragma once
 #include <string>

@@ -1,5 +1,6 @@
 #include "ui/list_files_win.h"
 
+#include <map>
 #include <set>
 
 #include "ui/files_win.h"
@@ -7,6 +8,13 @@
 #include "ui/list_box_win.h"
 
 namespace {
+
+// The encoding each file was last read in; a file never read is new and
+// starts as Windows-1252, like every list written before.
+std::map<std::string, ListEncoding>& ReadEncodings() {
+    static std::map<std::string, ListEncoding> encodings;
+    return encodings;
+}
 
 // Files that are there but could not be read the last time they were loaded
 // (locked by another program, too large, a read error). Their lists hold
@@ -21,7 +29,9 @@ std::set<std::string>& UnreadableFiles() {
 
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries) {
     if (UnreadableFiles().count(path)) return false;
-    return ReplaceFileContent(path, FormatLineList(entries));
+    const auto known = ReadEncodings().find(path);
+    const ListEncoding readAs = known == ReadEncodings().end() ? ListEncoding::Windows1252 : known->second;
+    return ReplaceFileContent(path, EncodeListFile(entries, readAs));
 }
 
 bool LoadListFile(HWND list, const std::string& path) {
@@ -31,7 +41,9 @@ bool LoadListFile(HWND list, const std::string& path) {
         return false;
     }
     UnreadableFiles().erase(path);
-    AppendToListBox(list, ParseLineList(content));
+    ListFile file = DecodeListFile(content);
+    ReadEncodings()[path] = file.encoding;
+    AppendToListBox(list, file.entries);
     return true;
 }
 
@@ -39,7 +51,7 @@ bool SaveListFile(HWND list, const std::string& path) { return WriteLineListFile
 
 bool SaveAndReloadListFile(HWND list, const std::string& path) {
     SaveListFile(list, path);  // a failed write shows in what is read back
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     if (!ListFilePresent(path)) return false;
     LoadListFile(list, path);
     return true;

@@ -1,12 +1,16 @@
-// List files (ui/line_list.h) and the list boxes they fill.
+// List files (ui/line_list.h) and the list boxes they fill. Each file is
+// written back in the encoding it was read in (remembered per path for the
+// run), or as UTF-8 with the byte order mark once it holds a character
+// Windows-1252 lacks.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-// Writes the entries as a list file, replacing the old one in one step. False,
-// writing nothing, for a file whose last load found it present but unreadable.
+// Writes the UTF-8 entries as a list file, replacing the old one in one step.
+// False, writing nothing, for a file whose last load found it present but
+// unreadable.
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries);
 // Appends the entries of a list file to the list box; false when unreadable.
 // A file that is there but cannot be read is then kept from every write until

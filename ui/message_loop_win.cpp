@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/window_util_win.h"
+
 namespace {
 
 std::vector<HWND>& Dialogs() {
@@ -14,7 +16,7 @@ std::vector<HWND>& Dialogs() {
 bool DispatchDialogMessage(MSG& msg) {
     for (HWND dialog : Dialogs()) {
         if (IsWindow(dialog) && (dialog == msg.hwnd || IsChild(dialog, msg.hwnd)))
-            return IsDialogMessageA(dialog, &msg);
+            return IsDialogMessageW(dialog, &msg);
     }
     return false;
 }
@@ -33,12 +35,12 @@ void UnregisterDialogWindow(HWND dialog) {
 void DispatchOne(MSG& msg) {
     if (DispatchDialogMessage(msg)) return;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
 }
 
 bool RunPendingEvents() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
@@ -50,11 +52,11 @@ bool RunPendingEvents() {
 
 int RunMessageLoop() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
     return static_cast<int>(msg.wParam);
 }
 
 void ShowProgress(HWND box, const std::string& text) {
     RunPendingEvents();
-    SetWindowTextA(box, text.c_str());
+    SetWindowTextUtf8(box, text);
 }

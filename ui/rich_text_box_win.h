@@ -1,7 +1,8 @@
 // A rich text box over the platform's RichEdit20W control.
 //
-// Text crosses this boundary as 8-bit text in the ANSI code page, one byte per
-// character. Positions count a line break as the two characters CR LF, the way
+// Text crosses this boundary as UTF-8; the control is spoken to in UTF-16.
+// Positions and lengths count UTF-16 units (the control's own: a character
+// outside the BMP is two) and a line break as the two characters CR LF, the way
 // Text() shows it, even though the control stores a break as one character.
 #pragma once
 #include <windows.h>
@@ -79,8 +80,8 @@ public:
     long FromControl(long controlPos) const;
 
 private:
-    void ApplyCharFormat(const CHARFORMAT2A& cf) const;
-    CHARFORMAT2A SelCharFormat(DWORD mask) const;
+    void ApplyCharFormat(const CHARFORMAT2W& cf) const;
+    CHARFORMAT2W SelCharFormat(DWORD mask) const;
     std::string StreamOut(DWORD flags) const;
     void StreamIn(const std::string& rtf, DWORD flags);
 

@@ -3,25 +3,27 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "ui/window_util_win.h"
+
 int WindowsUi::MessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) {
-    return ::MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+    return ::MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(), flags);
 }
 
 bool WindowsUi::ChooseColor(HWND owner, COLORREF& color) {
     static COLORREF custom[16] = {};
-    CHOOSECOLORA cc{};
+    CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = owner;
     cc.rgbResult = color;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!::ChooseColorA(&cc)) return false;
+    if (!::ChooseColorW(&cc)) return false;
     color = cc.rgbResult;
     return true;
 }
 
 void WindowsUi::OpenUrl(const std::string& address) {
-    ShellExecuteA(nullptr, "Open", address.c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"Open", WideFromUtf8(address).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 COLORREF ColorDialog::ShowColor(HWND owner) {

@@ -17,7 +17,7 @@ public:
     virtual void OpenUrl(const std::string& address) = 0;
 };
 
-// The real dialogs: MessageBoxA, ChooseColorA, ShellExecuteA.
+// The real dialogs: MessageBoxW, ChooseColorW, ShellExecuteW (text is UTF-8 here).
 class WindowsUi : public Ui {
 public:
     int MessageBox(HWND owner, const std::string& text, const std::string& title,

@@ -1,17 +1,34 @@
 #include "ui/window_util_win.h"
 
+#include "ui/utf8.h"
+
+// wchar_t is the 16-bit UTF-16 unit on this platform.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+std::wstring WideFromUtf8(std::string_view text) {
+    const std::u16string wide = Utf16FromUtf8(text);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+    return Utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
 HFONT MakeFont(HWND reference, const char* face, double points, bool bold) {
     HDC dc = GetDC(reference);
     int height = -MulDiv(static_cast<int>(points * 100 + 0.5), GetDeviceCaps(dc, LOGPIXELSY), 7200);
     ReleaseDC(reference, dc);
-    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       WideFromUtf8(face).c_str());
 }
 
 std::string WindowTextOf(HWND hwnd) {
-    int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    int got = GetWindowTextA(hwnd, text.data(), length + 1);
+    int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    int got = GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
+    return Utf8FromWide(text);
 }
+
+void SetWindowTextUtf8(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, WideFromUtf8(text).c_str()); }

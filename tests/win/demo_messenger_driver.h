@@ -14,6 +14,7 @@
 #include "tools/transcript_format.h"
 #include "ui/files_win.h"
 #include "ui/list_box_win.h"
+#include "ui/window_util_win.h"
 
 class DemoMessenger {
 public:
@@ -76,11 +77,11 @@ public:
     // Across processes; empty when the window does not answer within a second.
     static std::string WindowText(HWND hwnd) {
         DWORD_PTR length = 0, copied = 0;
-        if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) return {};
-        std::string text(length + 1, '\0');
-        SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+        if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) return {};
+        std::wstring text(length + 1, L'\0');
+        SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
                             1000, &copied);
-        return text.substr(0, copied);
+        return Utf8FromWide(std::wstring_view(text).substr(0, copied));
     }
     static void BringToTop(HWND hwnd) { SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
     // As a user closes it; true once the window is gone.
@@ -137,9 +138,10 @@ private:
         const std::string exe = ExePath();
         std::string commandLine = QuoteArgument(exe);
         for (const std::string& arg : args) commandLine += ' ' + QuoteArgument(arg);
-        STARTUPINFOA startup{};
+        std::wstring wide = WideFromUtf8(commandLine);
+        STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        return CreateProcessW(WideFromUtf8(exe).c_str(), wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                               &startup, &process) != 0;
     }
     static bool RunToEnd(const std::vector<std::string>& args) {
@@ -235,11 +237,11 @@ struct LinkWindows : RoomChooser {
     void ShowMessengerMissing() override { SetWindowTextA(form1, "No Pal Found"); }
     std::vector<std::string> Items() const {
         std::vector<std::string> items;
-        char text[256];
-        for (int i = 0; SendMessageA(combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
-            items.push_back(text);
+        wchar_t text[256];
+        for (int i = 0; SendMessageW(combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
+            items.push_back(Utf8FromWide(text));
         return items;
     }
     std::string Text() const { return DemoMessenger::WindowText(combo1); }
-    void SetText(const std::string& text) const { SetWindowTextA(combo1, text.c_str()); }
+    void SetText(const std::string& text) const { SetWindowTextUtf8(combo1, text); }
 };

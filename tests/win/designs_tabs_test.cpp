@@ -17,6 +17,7 @@
 #include "link/messenger_link_win.h"
 #include "tests/win/demo_messenger_driver.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 namespace {
 
@@ -24,18 +25,18 @@ using Lines = std::vector<std::string>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 128, 0), kBlue = RGB(0, 0, 255);
 const auto Text = DemoMessenger::WindowText;
 
-std::string Decoration(int number) { return std::string(kDecorations[static_cast<std::size_t>(number - 1)]); }
+std::string Decoration(int number) { return DecorationUtf8(static_cast<std::size_t>(number)); }
 
 // One character of a box as the user sees it; a line break is one character.
 struct Look {
-    char ch; COLORREF color; bool bold; double size; bool italic = false;
+    char16_t ch; COLORREF color; bool bold; double size; bool italic = false;
     bool operator==(const Look&) const = default;
 };
 std::vector<Look> Looks(RichTextBox& box) {
-    const std::string text = box.Text();
+    const std::u16string text = Utf16FromUtf8(box.Text());
     std::vector<Look> looks;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') continue;
+        if (text[i] == u'\n') continue;
         box.Select(static_cast<long>(i), 1);
         looks.push_back({text[i], box.SelColor(), box.SelBold(), box.SelFontSize(), box.SelItalic()});
     }
@@ -132,10 +133,10 @@ TEST_F(DesignTabs, TextListButtonsKeepSavedTxtAndTheSizeAndColourBoxes) {
     EXPECT_EQ(form_->Context().ControlText(IDC_TEXT4), "");
     Choose(0);
     Click(IDC_COMMAND19);  // Delete: the list only
-    EXPECT_EQ(dir_.Read("saved.txt"), "Hi sn%!\r\ntwo\r\n" + line + "\r\n");
+    EXPECT_EQ(dir_.Read("saved.txt"), "Hi sn%!\r\ntwo\r\n" + Windows1252FromUtf8(line) + "\r\n");  // as read
     SendMessageA(List4(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
     Click(IDC_COMMAND18);  // Save: the list as the file reads back
-    EXPECT_EQ(dir_.Read("saved.txt"), "two\r\n" + line + "\r\nb\r\nc\r\n");
+    EXPECT_EQ(dir_.Read("saved.txt"), "two\r\n" + Windows1252FromUtf8(line) + "\r\nb\r\nc\r\n");
     EXPECT_EQ(Designs(), (Lines{"two", line, "b", "c"}));
     DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
     ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
@@ -175,8 +176,10 @@ TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
     Click(IDC_OPENEDITOR);
     HWND editor = form_->TextDesigns().DesignEditorWindow(), line = GetDlgItem(editor, IDC_FORM2_TEXT1);
     HWND decorations = GetDlgItem(editor, IDC_FORM2_LIST1);
-    EXPECT_EQ(ListBoxItems(decorations), Lines(kDecorations.begin(), kDecorations.end()));
-    SetWindowTextA(line, (Decoration(18) + "Thanks ").c_str());
+    Lines shown;  // each as the characters its Windows-1252 bytes mean
+    for (int n = 1; n <= 117; ++n) shown.push_back(Decoration(n));
+    EXPECT_EQ(ListBoxItems(decorations), shown);
+    SetWindowTextUtf8(line, Decoration(18) + "Thanks ");
     SendMessageA(line, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
     SendMessageA(decorations, LB_SETCURSEL, 18, 0);
     SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_FORM2_LIST1, LBN_SELCHANGE), 0);
@@ -201,6 +204,8 @@ TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
 TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Start(2, {}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
     DrawThreeLines();
+    Art().Select(17, 0);
+    Art().SetSelText(" " + kMixedScripts);
     const std::vector<Look> drawn = Looks(Art());
     EXPECT_EQ(SaveAs({"a/b", "con", "x:y", "heart"}), (std::vector<bool>{true, true, true, false}));
     EXPECT_EQ(Shown(0), "Save: The name \"a/b\" cannot be used as a file name. Please choose another name. (64)");
@@ -272,7 +277,7 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
     for (auto [from, to] : {std::pair{kRed, kBlue}, {RGB(40, 40, 40), RGB(40, 40, 40)}}) {
         DrawThreeLines();
         Art().Select(17, 0);
-        Art().SetSelText("\r\n" + std::string(60, '~'));  // 79 characters: runs of 6
+        Art().SetSelText("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
         Art().Select(5, 5);
         Art().SetSelFontSize(12);
         NumberedBox(form_->Context(), 4).SetTextRTF(Art().TextRTF());
@@ -285,6 +290,8 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
         const auto schedule = ArtFadeColors(static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), 79);
         EXPECT_EQ(faded[9].color, schedule[10]) << "each break counts two";
         EXPECT_EQ(faded[4], (Look{'G', schedule[5], false, 12})) << "bold and sizes stay";
+        EXPECT_EQ((std::vector<std::uint32_t>{faded[74].color, faded[75].color, faded[76].color}),
+                  (std::vector{schedule[77], schedule[77], schedule[78]})) << "the emoji is one character";
     }
 }
 
@@ -296,18 +303,18 @@ Form1* g_form = nullptr;
 std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, SendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
-    ASSERT_TRUE(messenger.Start({"Art Gallery", "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
-    const Lines designs{"Hi sn%!", "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
+    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
+    const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
     Start(2, designs);
     DrawThreeLines();
     Art().Select(3, 0);
-    Art().SetSelText(" sn%");
+    Art().SetSelText(" sn% " + kMixedScripts);
     form_->Context().SetControlText(IDC_LABEL3, "Bob");
     Click(IDC_COMMAND25);
     EXPECT_EQ(Shown(0), "Not Connected: Please Connect to the room first. (64)");
     form_->Link().SetPal10Classes();
     form_->Link().FillRoomList();
-    form_->Context().SetControlText(IDC_COMBO1, "Art Gallery");
+    form_->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
     form_->Context().SetControlText(IDC_TEXT5, "1,5");
     Click(IDC_COMMAND25);
     EXPECT_EQ(Shown(1), "Send To Room: The pause in Timer: must be a number of seconds, for example 1 or 0.5. (64)");
@@ -316,7 +323,7 @@ TEST_F(DesignTabs, SendingToARoom) {
     Click(IDC_COMMAND25);
     EXPECT_GE(GetTickCount64() - start, 1500u) << "three pauses, the last included";
     EXPECT_EQ(NumberedBox(form_->Context(), 1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
-    EXPECT_EQ(Art().Text(), "Red sn%\r\nGreen\r\nBlue!");
+    EXPECT_EQ(Art().Text(), "Red sn% " + kMixedScripts + "\r\nGreen\r\nBlue!");
 
     Click(IDC_OPTION8);  // Auto Send "Yes"
     form_->Context().SetBoxColor(IDC_PICTURE7, kGreen);
@@ -324,12 +331,12 @@ TEST_F(DesignTabs, SendingToARoom) {
     Click(IDC_CHECK3);  // Bold
     Click(IDC_CHECK2);  // 12 points
     Choose(0);
-    EXPECT_EQ(NumberedBox(form_->Context(), 1).SelStart(), 7) << "the caret waits at the end";
+    EXPECT_EQ(NumberedBox(form_->Context(), 1).SelStart(), 42) << "the caret waits at the end";
     Click(IDC_CHECK3);
     Click(IDC_CHECK4);  // 8 points
     form_->Context().SetControlText(IDC_LABEL3, "No Nick");
     Choose(0);
-    HWND input = messenger.InputBox("Art Gallery");
+    HWND input = messenger.InputBox(kUnicodeRoom);
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
     Choose(1);
     EXPECT_EQ(Text(input), "draft") << "an empty design sends nothing";
@@ -339,22 +346,25 @@ TEST_F(DesignTabs, SendingToARoom) {
     const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(7);
     ASSERT_EQ(posted.size(), 7u);
     const std::tuple<std::string, COLORREF, bool> art[] = {
-        {"Red Bob", kRed, true}, {"Green", kGreen, false}, {"Blue!", kBlue, true}};
+        {"Red Bob " + kMixedScripts, kRed, true}, {"Green", kGreen, false}, {"Blue!", kBlue, true}};
     for (std::size_t k = 0; k < 3; ++k) {
         const auto& [line, color, bold] = art[k];
-        EXPECT_EQ(posted[k].room, "Art Gallery");
+        EXPECT_EQ(posted[k].room, kUnicodeRoom);
+        EXPECT_EQ(posted[k].text, line);
         NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
         const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
-        for (std::size_t i = 0; i < line.size(); ++i) EXPECT_EQ(looks.at(i), (Look{line[i], color, bold, 10})) << line;
+        const std::u16string units = Utf16FromUtf8(line);
+        for (std::size_t i = 0; i < units.size(); ++i) EXPECT_EQ(looks.at(i), (Look{units[i], color, bold, 10})) << line;
     }
     for (std::size_t k = 3; k < 5; ++k) {
-        EXPECT_EQ(posted[k].text, k == 3 ? "Hi Bob!" : "Hi sn%!");
+        EXPECT_EQ(posted[k].text, (k == 3 ? "Hi Bob! " : "Hi sn%! ") + kMixedScripts);
         NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
         const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
         for (const Look& look : looks)
             EXPECT_EQ(std::tuple(look.bold, look.size, look.italic), std::tuple(k == 3, k == 3 ? 12.0 : 8.0, false))
-                << look.ch;
-        EXPECT_EQ(looks.at(6).color, kBlue) << "faded to exactly colour B";
+                << static_cast<int>(look.ch);
+        EXPECT_EQ(looks.back().color, kBlue) << "faded to exactly colour B";
+        EXPECT_EQ(looks.at(looks.size() - 2).color, kBlue) << "the emoji's two halves in one colour";
         EXPECT_GT(GetGValue(looks[0].color), GetBValue(looks[0].color)) << "from colour A";
     }
     for (std::size_t k : {5, 6}) EXPECT_EQ(posted[k].text, designs[k - 3]) << "AD, 95 and F7 arrive as they are";

@@ -44,7 +44,7 @@ TEST_F(DemoRooms, EachMessageArrivesWholeAndFormattedInTheRoomNamed) {
     Send("lobby", "{\\rtf1\\ansi two}");
     const auto posted = Send("LOBBY", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 first\\par second\\par third\\par}");
     ASSERT_EQ(posted.size(), 3u);
-    const Texts rooms{"Poetry Corner", "Lobby", "Lobby"}, texts{"plain bold red \x95 end", "two", "first\r\nsecond\r\nthird"};
+    const Texts rooms{"Poetry Corner", "Lobby", "Lobby"}, texts{"plain bold red \u2022 end", "two", "first\r\nsecond\r\nthird"};
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(posted[i].room == rooms[i] && posted[i].text == texts[i]) << posted[i].text;
     EXPECT_NE(DemoMessenger::WindowText(messenger_.HistoryBox("Poetry Corner")).find(texts[0]), std::string::npos);
     EXPECT_EQ(DemoMessenger::WindowText(messenger_.InputBox("Poetry Corner")), "");

@@ -17,9 +17,11 @@
 #include "tests/win/demo_messenger_driver.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 namespace {
 
+using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 using Colours = std::vector<COLORREF>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
@@ -35,7 +37,7 @@ Colours ColoursOf(const std::vector<ProbedChar>& chars) {
 Colours Faded(const std::string& text) {
     Colours colours;
     for (const FormattedRun& run : ReadMarkup(FadeText(std::int32_t(kRed), std::int32_t(kBlue), text)).runs)
-        colours.insert(colours.end(), run.text.size(), run.format.color);
+        colours.insert(colours.end(), Utf16FromUtf8(run.text).size(), run.format.color);
     return colours;
 }
 
@@ -110,7 +112,7 @@ TEST_F(MainTabTest, FormatButtonsActOnTheTargetOfTheModeAndEveryColourPickerShar
 }
 
 TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
-    dir.Write("nicks.txt", "Ann\r\nZed\r\n");
+    dir.Write("nicks.txt", "Ann\r\nZ\0ed\r\n"s);  // a NUL is kept, shown and written back
     dir.Write("dl.txt", "l1\r\n(>'.')>\r\n");
     dir.Write("dr.txt", "r1\r\n");
     Open();
@@ -118,7 +120,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
         form->Context().SetControlText(IDC_TEXT3, nick);
         Click(IDC_COMMAND10);
     }
-    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\nBob\r\n\r\n");  // appended, not sorted
+    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZ\0ed\r\nBob\r\nBob\r\n\r\n"s);  // appended, not sorted
     ClickRow(IDC_LIST1, 4);
     EXPECT_EQ(form->Context().Label3Caption(), "");  // the empty nick is chosen, not "No Nick"
     form->OnCommand(IDC_LABEL3, STN_CLICKED);
@@ -128,7 +130,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     SendMessageA(form->Control(IDC_LIST1), LB_SETCURSEL, 3, 0);  // the last row, without choosing it
     Click(IDC_COMMAND11);
     EXPECT_EQ(form->Context().Label3Caption(), "Bob");  // a copy: still chosen after its row went
-    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZed\r\nBob\r\n");
+    EXPECT_EQ(dir.Read("nicks.txt"), "Ann\r\nZ\0ed\r\nBob\r\n"s);
     // The dance lists: double-click, Add, Del, and Save with the files read back or one said to be missing.
     Box(2).SetTextRTF("{\\rtf1 \\b old}");
     ClickRow(IDC_LIST2, 1, LBN_DBLCLK);
@@ -137,7 +139,7 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     EXPECT_FALSE(FormatAt(2, 0).bold);  // as plain text
     ClickRow(IDC_LIST2, 1);
     Click(IDC_COMMAND13);  // List3 has no row 1: not an error
-    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"two\r\nlines", "r"}, {"caf\xE9", "x, \"y\""}, {"", ""}}) {
+    for (auto [left, right] : {std::pair{"\\o/", "/o\\"}, {"two\r\nlines", "r"}, {"caf\u00E9", "x, \"y\""}, {"", ""}}) {
         Box(2).SetText(left);
         Box(3).SetText(right);
         Click(IDC_COMMAND14);
@@ -145,9 +147,9 @@ TEST_F(MainTabTest, NickAndDanceListsWithTheirFiles) {
     ClickRow(IDC_LIST2, 0);
     Click(IDC_COMMAND13);
     Click(IDC_COMMAND12);
-    EXPECT_EQ(dir.Read("dl.txt"), "\\o/\r\ncaf\xE9\r\n\r\n");
+    EXPECT_EQ(dir.Read("dl.txt"), "\\o/\r\ncaf\xE9\r\n\r\n");  // still Windows-1252, as it was read
     EXPECT_EQ(dir.Read("dr.txt"), "/o\\\r\nx, \"y\"\r\n\r\n");
-    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)), (Texts{"\\o/", "caf\xE9", ""}));  // read back from the files
+    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST2)), (Texts{"\\o/", "caf\u00E9", ""}));  // read back from the files
     EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST3)), (Texts{"/o\\", "x, \"y\"", ""}));
     DeleteFileA(dir.File("dl.txt").c_str());
     CreateDirectoryA(dir.File("dl.txt").c_str(), nullptr);  // a folder where the file should be
@@ -232,14 +234,23 @@ protected:
     double restedAt = 0;
 };
 
-TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeOfTheirPath) {
+// Send, Command15 and the dance bot, with a nick no code page holds, into a room titled likewise:
+// every character arrives, and the fade colours each as a person counts it.
+TEST_F(MessengerTest, SendCommand15AndTheDanceBotPostMixedScriptsWithTheNickPutInAndTheFadeOfTheirPath) {
+    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
+    form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
+    form->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
+    form->Context().SetControlText(IDC_TEXT3, kMixedScripts);
+    Click(IDC_COMMAND10);
+    EXPECT_EQ(dir.Read("nicks.txt"), "\xEF\xBB\xBF" + kMixedScripts + "\r\n") << "Windows-1252 lacks it";
     Modes(false, false);
     Box(1).SetText("hello sn% and SN%");
     Click(IDC_COMMAND1);
-    form->Context().SetControlText(IDC_LABEL3, "Bob");
+    ClickRow(IDC_LIST1, 0);
+    const std::string hi = "hi " + kMixedScripts;
     Box(1).SetTextRTF("{\\rtf1 \\b hi sn%}");
     Click(IDC_COMMAND1);
-    EXPECT_EQ(Box(1).Text(), "hi Bob");
+    EXPECT_EQ(Box(1).Text(), hi);
     Box(1).SetText("SN% and Sn% stay, sn% goes");
     Click(IDC_COMMAND1);
     Modes(true, false);
@@ -247,12 +258,32 @@ TEST_F(MessengerTest, SendAndCommand15PostTheComposerWithTheNickPutInAndTheFadeO
     Click(IDC_COMMAND15);
     EXPECT_EQ(Box(1).Text(), "hi sn%");
     Click(IDC_COMMAND1);
-    ASSERT_EQ(Posted(5), (Texts{"hello sn% and SN%", "hi Bob", "SN% and Sn% stay, Bob goes", "hi Bob", "hi Bob"}));
+    EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded(hi));
+    Box(2).SetText(kMixedScripts);
+    Box(3).SetText("😀");
+    Modes(true, true);
+    form->Context().SetControlText(IDC_TEXT2, "0.5");
+    // In the second tick's first wait another sender is refused, and Stop ends the wait at once.
+    Box(5).SetText("art");
+    double stoppedAt = 0;
+    const auto times = RunTimer([&](std::size_t count) {
+        if (count != 8) return;
+        Click(IDC_COMMAND25);  // the Art Designs tab's Send To Room
+        Click(IDC_COMMAND9);
+        stoppedAt = Now();
+    });
+    ASSERT_EQ(Posted(8), (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
+                                kMixedScripts, "😀", kMixedScripts}));
+    for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
     ExpectPlainArial(0, Colours(17, kBlack));  // black stated, not left to the room's own colour
-    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold && !c.format.italic) << c.ch;
-    ExpectPlainArial(3, Colours(6, kBlack));  // no fade on Command15's path
-    ExpectPlainArial(4, Faded("hi Bob"));
-    EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded("hi Bob"));
+    for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold && !c.format.italic) << c;
+    ExpectPlainArial(3, Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
+    ExpectPlainArial(4, Faded(hi));
+    ExpectPlainArial(5, Faded(kMixedScripts));
+    ExpectPlainArial(6, Colours(2, kBlue));  // one character: colour B whole
+    for (std::size_t i = 6; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
+    EXPECT_LT(restedAt - stoppedAt, 0.2);
+    EXPECT_EQ(Said(), "Send To Room: Another message is being sent. Please wait until it is done, or stop it first. 64\n");
 }
 
 TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntilTheWindowCloses) {
@@ -285,27 +316,6 @@ TEST_F(MessengerTest, TimerRefusesWithoutARoomOrANumberThenScrollsAndDancesUntil
     EXPECT_GE(times.at(1) - times.at(0), 0.55);
     EXPECT_LT(restedAt - closedAt, 0.3);  // neither the rest of the wait nor the right frame
     EXPECT_EQ(Said(), "");  // nor a tick going on over the closed window
-}
-
-// Another sender is refused while a tick runs, and Stop in the second tick's first wait ends the run at once.
-TEST_F(MessengerTest, DanceRunPostsLeftRightHalfASecondApartAndStopEndsTheWaitAtOnce) {
-    Box(2).SetText("\\o/");
-    Box(3).SetText("/o\\");
-    Box(5).SetText("art");
-    Modes(true, true);
-    form->Context().SetControlText(IDC_TEXT2, "0.5");
-    double stoppedAt = 0;
-    const auto times = RunTimer([&](std::size_t count) {
-        if (count != 3) return;
-        Click(IDC_COMMAND25);  // the Art Designs tab's Send To Room
-        Click(IDC_COMMAND9);
-        stoppedAt = Now();
-    });
-    EXPECT_EQ(Posted(), (Texts{"\\o/", "/o\\", "\\o/"}));
-    for (std::size_t i = 1; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
-    EXPECT_LT(restedAt - stoppedAt, 0.2);
-    EXPECT_EQ(Said(), "Send To Room: Another message is being sent. Please wait until it is done, or stop it first. 64\n");
-    EXPECT_EQ(ColoursOf(Characters(1)), Faded("/o\\"));  // each frame faded by itself
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "effects/markup_to_rich_win.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 using MarkupToRichTest = TwoBoxes;
 
@@ -23,9 +24,9 @@ std::vector<ProbedChar> Expected(const std::string& markup) {
     bool afterCr = false;  // a CR LF is one break in the CR's format, even split between runs
     for (const FormattedRun& run : ReadMarkup(markup).runs) {
         const CharFormat& f = run.format;
-        for (char ch : run.text) {
+        for (char16_t ch : Utf16FromUtf8(run.text)) {
             if (ch != '\n' || !afterCr)
-                out.push_back({ch == '\n' ? '\r' : ch, {std::string(f.fontName), static_cast<LONG>(f.fontSize * 20), f.bold,
+                out.push_back({ch == u'\n' ? u'\r' : ch, {std::string(f.fontName), static_cast<LONG>(f.fontSize * 20), f.bold,
                                                         f.italic, f.underline, f.strikeThru, false, f.color}});
             afterCr = ch == '\r';
         }
@@ -43,7 +44,7 @@ std::string RandomMarkup(std::mt19937& rng) {
         "<font face=\"Arial\">", "<b >", "</font>", "<>", "<br>", "<font>", "<font color=red>", "<font color=#f00>",
         "<font color=#>", "<b<i>>"};
     static const std::vector<std::string> kText = {"a", "Hello", " ", "world ", ">", "\\", "{", "}", "{\\b x}",
-                                                   "caf\xE9", "\x80", "\x95", "\xFF", "\xA0", "\t", ";", "\""};
+                                                   "caf\u00E9", "\u20AC", "\u2022", "\u00FF", "\u00A0", "\t", ";", "\""};
     std::string out;
     for (int k = 4 + static_cast<int>(rng() % 24); k > 0; --k) {
         const unsigned kind = rng() % 10;
@@ -68,8 +69,8 @@ TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsInOneStepOrCharByCharAndTypingGoes
     std::vector<std::string> markups = {
         "", "<B>x</b>y", "<Font Color=#E80017>Hi", "a>b<b >c<>", "<b<Font Color=#0000FF>>x", "<font face=\"Verdana\"><i>v",
         "plain<b><font color=#00FF00>", "<b>", "<i><u><s>all</s></u></i>", "a<b>b<i>c</b>d</i>e", "open <b and no end", "<>>",
-        "\xE9\xE8\x80\x9F\xFF", "<Font Color=#0000FF><b></b>",
-        "<font face=\"Courier New\">{code}\\path<b>\xE9t\xE9 \x80\x9C\xFF<i>it<u>ul<s>st</b></i></u></s>"
+        "\u00E9\u00E8\u20AC\u0178\u00FF", "<Font Color=#0000FF><b></b>",
+        "<font face=\"Courier New\">{code}\\path<b>\u00E9t\u00E9 \u20AC\u0153\u00FF<i>it<u>ul<s>st</b></i></u></s>"
         "<Font Color=#123456>tab\there;",
         "<font color=#FF0000>one\r\n<b>two\r\n\r\n<font face=\"Tahoma\"><u>three\r</u>\nfour\r\n"};
     while (markups.size() < 230) markups.push_back(RandomMarkup(rng));

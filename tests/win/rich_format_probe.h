@@ -17,7 +17,7 @@ struct ProbedFormat {
 };
 
 struct ProbedChar {
-    char ch = 0;  // a line break shows as the control's one character '\r'
+    char16_t ch = 0;  // one UTF-16 unit; a line break shows as the control's one character '\r'
     ProbedFormat format;
     bool operator==(const ProbedChar&) const = default;
 };
@@ -27,7 +27,7 @@ inline std::ostream& operator<<(std::ostream& os, const ProbedFormat& f) {
               << (f.underline ? 'U' : '-') << (f.strike ? 'S' : '-') << " color " << std::hex << f.color << std::dec
               << (f.autoColor ? " auto" : "");
 }
-inline std::ostream& operator<<(std::ostream& os, const ProbedChar& c) { return os << "'" << c.ch << "' " << c.format; }
+inline std::ostream& operator<<(std::ostream& os, const ProbedChar& c) { return os << "U+" << std::hex << static_cast<unsigned>(c.ch) << std::dec << ' ' << c.format; }
 
 inline ProbedFormat ProbeSelectionFormat(HWND box) {
     CHARFORMAT2A cf{};
@@ -40,14 +40,14 @@ inline ProbedFormat ProbeSelectionFormat(HWND box) {
             (e & CFE_STRIKEOUT) != 0, autoColor, autoColor ? 0 : cf.crTextColor};
 }
 
-// Every character (8-bit ANSI) with its format. Moves the selection.
+// Every UTF-16 unit with its format. Moves the selection.
 inline std::vector<ProbedChar> ProbeCharacters(HWND box) {
-    GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    const LRESULT bytes = SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
-    std::string raw(bytes > 0 ? static_cast<std::size_t>(bytes) + 2 : 2, '\0');
-    GETTEXTEX get{static_cast<DWORD>(raw.size()), GT_DEFAULT, CP_ACP, nullptr, nullptr};
+    GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMCHARS, 1200};
+    const LRESULT chars = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+    std::u16string raw(chars > 0 ? static_cast<std::size_t>(chars) + 1 : 1, u'\0');
+    GETTEXTEX get{static_cast<DWORD>(raw.size() * 2), GT_DEFAULT, 1200, nullptr, nullptr};
     const LRESULT n =
-        SendMessageA(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(raw.data()));
+        SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(raw.data()));
     raw.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     std::vector<ProbedChar> out;
     for (LONG k = 0; k < static_cast<LONG>(raw.size()); ++k) {

@@ -6,12 +6,13 @@
 
 #include "ui/rich_text_box_win.h"
 #include "tests/win/win_test_support.h"
+#include "ui/utf8.h"
 
 namespace {
 
 using RichTextBoxTest = TwoBoxes;
 
-const std::string kHigh = "caf\xE9 \x95 \xAD soft \x80 euro";
+const std::string kHigh = "caf\u00E9 \u2022 \u00AD soft \u20AC euro " + kMixedScripts;
 
 // The format of the character at `at` as the box reports it: "bius" flags, colour, size, face.
 std::string FormatAt(RichTextBox& box, long at) {
@@ -25,7 +26,7 @@ TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytesAndPositionsCountABreakAsTwo) {
     for (const std::string text : {"first line\r\n" + kHigh + "\r\n\r\nlast", std::string(), std::string("{\\rtf not a document")}) {
         a_.SetText(text);  // plain text that starts like RTF stays plain text
         EXPECT_EQ(a_.Text(), text);
-        EXPECT_EQ(a_.Length(), static_cast<long>(text.size()));
+        EXPECT_EQ(a_.Length(), static_cast<long>(Utf16FromUtf8(text).size()));  // UTF-16 units
     }
     a_.SetText("ab\r\ncd\r\nef");
     a_.Select(4, 2);

@@ -74,22 +74,17 @@ public:
 
     void SetText(int id, const std::string& text) const {
         DWORD_PTR r;
-        SendMessageTimeoutA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                            5000, &r);
+        SendMessageTimeoutW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()),
+                            SMTO_ABORTIFHUNG, 5000, &r);
     }
 
-    // Read as wide text: across processes the 8-bit LB_GETTEXT comes back as
-    // wide characters under Wine.
     std::vector<std::string> ListItems(int id) const {
         std::vector<std::string> items;
         HWND list = Control(id);
         for (int i = 0, n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); i < n; ++i) {
             std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
             wide.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data())));
-            std::string item(wide.size() * 2, '\0');
-            item.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), item.data(),
-                                            static_cast<int>(item.size()), nullptr, nullptr));
-            items.push_back(item);
+            items.push_back(Utf8FromWide(wide));
         }
         return items;
     }
@@ -158,12 +153,12 @@ TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
     SendMessageA(vivarto.Control(IDC_COMBO1), CB_SELECTSTRING, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>("Poetry Corner"));
     vivarto.Click(IDC_OPTION2);
-    vivarto.SetText(IDC_RICHTEXTBOX1, "hello \x95 room");
+    vivarto.SetText(IDC_RICHTEXTBOX1, "hello \u2022 room");
     vivarto.Click(IDC_COMMAND1);
     auto posted = messenger.WaitForTranscript(1);
     ASSERT_EQ(posted.size(), 1u);
     EXPECT_EQ(posted[0].room, "Poetry Corner");
-    EXPECT_EQ(posted[0].text, "hello \x95 room");
+    EXPECT_EQ(posted[0].text, "hello \u2022 room");
 
     EXPECT_TRUE(vivarto.Close());
     EXPECT_EQ(messenger.Transcript().size(), 1u);

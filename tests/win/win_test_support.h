@@ -15,6 +15,11 @@
 #include "ui/ui_win.h"
 #include <gtest/gtest.h>
 
+// Latin accents, Greek, Arabic, CJK and two emoji, the second outside the BMP
+// (a surrogate pair in the controls); and a room title no ANSI code page holds.
+inline const std::string kMixedScripts = "Ça été, Ελληνικά, العربية, 中文 ☕ 😀";
+inline const std::string kUnicodeRoom = "Café ☕ Λέσχη";
+
 struct RecordedMessage {
     std::string text;
     std::string title;
