@@ -29,9 +29,7 @@ public:
     // the one named second on the test's command line (an unpacked release's).
     static std::string ExePath() { return __argc > 2 ? FullPath(__argv[2]) : TestFolder() + "demo_messenger.exe"; }
     // The running test's folder, with its trailing backslash.
-    static std::string TestFolder() {
-        return ExeFolder() + "\\";
-    }
+    static std::string TestFolder() { return ExeFolder() + "\\"; }
     static std::string FullPath(const std::string& path) {
         char full[MAX_PATH] = {};
         return std::string(full, GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr));

@@ -49,12 +49,7 @@ TEST_P(StartUp, LoadsTheListsUpToTheFirstMissingFile) {
     ASSERT_TRUE(form.Create(true));
     EXPECT_FALSE(ui.windowShown);
     EXPECT_TRUE(IsWindowVisible(form.Hwnd()));
-    ASSERT_EQ(ui.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-        EXPECT_EQ(ui.messages[i].text, c.messages[i].text);
-        EXPECT_EQ(ui.messages[i].title, c.messages[i].title);
-        EXPECT_EQ(ui.messages[i].flags, c.messages[i].flags);
-    }
+    EXPECT_EQ(ui.messages, c.messages);
     const int lists[5] = {IDC_LIST2, IDC_LIST3, IDC_LIST1, IDC_LIST4, IDC_LIST5};
     for (int i = 0; i < 5; ++i) {
         Entries expected;
@@ -90,12 +85,6 @@ TEST(Form1StartUp, FiveLongListsLoadWholeWithinHalfASecond) {
     EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)), many);
 }
 
-BOOL CALLBACK CollectIds(HWND child, LPARAM param) {
-    auto* ids = reinterpret_cast<std::multiset<int>*>(param);
-    ids->insert(GetDlgCtrlID(child));
-    return TRUE;
-}
-
 TEST(Form1Layout, CaptionHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     TempFolder dir;
     for (const char* f : kFiles) dir.Write(f, "");
@@ -114,14 +103,13 @@ TEST(Form1Layout, CaptionHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
     EXPECT_GE(r.left, client.right);  // just beyond the right edge
     EXPECT_LT(r.left, client.right + 20);
-    LONG style = GetWindowLongA(command15, GWL_STYLE);
-    EXPECT_TRUE(style & WS_TABSTOP);
-    EXPECT_TRUE(style & WS_VISIBLE);
-    EXPECT_FALSE(IsWindowVisible(form.Control(IDC_RICHTEXTBOX4)));
-    EXPECT_FALSE(IsWindowVisible(form.Control(IDC_RICHTEXTBOX6)));
-    EXPECT_TRUE(IsWindowVisible(form.Control(IDC_RICHTEXTBOX1)));
+    EXPECT_EQ(GetWindowLongA(command15, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE), WS_TABSTOP | WS_VISIBLE);
+    for (int box : {IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX6, IDC_RICHTEXTBOX1})
+        EXPECT_EQ(IsWindowVisible(form.Control(box)) != FALSE, box == IDC_RICHTEXTBOX1) << box;
     std::multiset<int> ids;
-    EnumChildWindows(hwnd, CollectIds, reinterpret_cast<LPARAM>(&ids));
+    EnumChildWindows(hwnd, [](HWND child, LPARAM ids) -> BOOL {
+        return reinterpret_cast<std::multiset<int>*>(ids)->insert(GetDlgCtrlID(child)), TRUE;
+    }, reinterpret_cast<LPARAM>(&ids));
     for (int id : ids) EXPECT_EQ(ids.count(id), 1u) << "control ID " << id << " is not unique";
     // Switching tabs shows exactly one page.
     form.ShowTab(2);

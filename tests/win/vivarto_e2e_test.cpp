@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <utility>
 
 #include "context/resource.h"
 #include "tests/win/demo_messenger_driver.h"
@@ -53,20 +54,12 @@ public:
     HWND Main() const { return hwnd_; }
 
     HWND Control(int id) const {
-        struct Find {
-            int id;
-            HWND found;
-        } find{id, nullptr};
-        EnumChildWindows(
-            hwnd_,
-            [](HWND h, LPARAM p) -> BOOL {
-                auto* f = reinterpret_cast<Find*>(p);
-                if (GetDlgCtrlID(h) != f->id) return TRUE;
-                f->found = h;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&find));
-        return find.found;
+        std::pair<int, HWND> find{id, nullptr};
+        EnumChildWindows(hwnd_, [](HWND h, LPARAM p) -> BOOL {
+            auto* f = reinterpret_cast<std::pair<int, HWND>*>(p);
+            return GetDlgCtrlID(h) == f->first ? (f->second = h, FALSE) : TRUE;
+        }, reinterpret_cast<LPARAM>(&find));
+        return find.second;
     }
 
     // A click, without waiting on the program (a handler may run a while).
@@ -91,20 +84,13 @@ public:
 
     // The program's visible top-level windows: the main window, and any message box.
     std::vector<HWND> Windows() const {
-        struct Find {
-            DWORD pid;
-            std::vector<HWND> found;
-        } find{pi_.dwProcessId, {}};
-        EnumWindows(
-            [](HWND h, LPARAM p) -> BOOL {
-                auto* f = reinterpret_cast<Find*>(p);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(h, &pid);
-                if (pid == f->pid && IsWindowVisible(h)) f->found.push_back(h);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&find));
-        return find.found;
+        std::vector<HWND> found;
+        for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, nullptr, nullptr));) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (pid == pi_.dwProcessId && IsWindowVisible(h)) found.push_back(h);
+        }
+        return found;
     }
 
     int RoomCount() const { return static_cast<int>(SendMessageA(Control(IDC_COMBO1), CB_GETCOUNT, 0, 0)); }

@@ -24,6 +24,7 @@ struct RecordedMessage {
     std::string text;
     std::string title;
     UINT flags;
+    bool operator==(const RecordedMessage&) const = default;
 };
 
 // Records every message box and answers colour dialogs from a script.
