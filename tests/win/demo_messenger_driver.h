@@ -131,20 +131,16 @@ public:
         return quoted.append(backslashes * 2, '\\') + "\"";
     }
 
-private:
-    static bool Launch(const std::vector<std::string>& args, PROCESS_INFORMATION& process) {
-        const std::string exe = ExePath();
+    // Started in `folder` (the test's own when empty), `exe` given `args`.
+    static bool Launch(const std::vector<std::string>& args, PROCESS_INFORMATION& process,
+                       const std::string& exe = ExePath(), const std::string& folder = "") {
         std::string commandLine = QuoteArgument(exe);
         for (const std::string& arg : args) commandLine += ' ' + QuoteArgument(arg);
         std::wstring wide = WideFromUtf8(commandLine);
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        return CreateProcessW(WideFromUtf8(exe).c_str(), wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process) != 0;
-    }
-    static bool RunToEnd(const std::vector<std::string>& args) {
-        PROCESS_INFORMATION process{};
-        return Launch(args, process) && Finish(process, kDefaultTimeoutMs) == 0;
+        return CreateProcessW(WideFromUtf8(exe).c_str(), wide.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.empty() ? nullptr : WideFromUtf8(folder).c_str(), &startup, &process) != 0;
     }
     // The exit code, once the process has ended (killed when it does not end in time).
     static DWORD Finish(PROCESS_INFORMATION& process, DWORD timeoutMs) {
@@ -156,6 +152,12 @@ private:
         CloseHandle(process.hProcess);
         process = PROCESS_INFORMATION{};
         return code;
+    }
+
+private:
+    static bool RunToEnd(const std::vector<std::string>& args) {
+        PROCESS_INFORMATION process{};
+        return Launch(args, process) && Finish(process, kDefaultTimeoutMs) == 0;
     }
     // The `left`-th "RichEdit20W" below `parent`, each child followed by its own descendants.
     static HWND RichEdit(HWND parent, int&& left) { return RichEdit(parent, left); }

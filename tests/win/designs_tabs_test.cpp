@@ -298,7 +298,6 @@ TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
 // An art design goes out line by line with its pause and the nick in place of "sn%", text
 // designs with Auto Send; an art send ends at a second click (the timer started meanwhile
 // waiting its turn) and when the window is closed during a pause.
-HWND g_closing = nullptr;
 Form1* g_form = nullptr;
 std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, SendingToARoom) {
@@ -381,10 +380,9 @@ TEST_F(DesignTabs, SendingToARoom) {
     EXPECT_EQ(g_caption + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
     EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line, nothing of the timer's";
 
-    g_closing = form_->Hwnd();
     SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        PostMessageA(g_closing, WM_CLOSE, 0, 0);
+        PostMessageA(g_form->Hwnd(), WM_CLOSE, 0, 0);
     });
     Click(IDC_COMMAND25);
     EXPECT_TRUE(form_->Context().Closed());

@@ -27,12 +27,8 @@ public:
     ~Vivarto() { Close(); }
 
     bool Start() {
-        const std::string folder = AppFolder(), exe = folder + "vivarto.exe";
-        std::string cmd = DemoMessenger::QuoteArgument(exe);
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi_))
-            return false;
+        const std::string folder = AppFolder();
+        if (!DemoMessenger::Launch({}, pi_, folder + "vivarto.exe", folder)) return false;
         WaitForInputIdle(pi_.hProcess, 10000);
         return DemoMessenger::WaitUntil(10000, [&] { return (hwnd_ = FindMain()) != nullptr; });
     }
@@ -41,14 +37,7 @@ public:
     bool Close() {
         if (!pi_.hProcess) return true;
         if (IsWindow(hwnd_)) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-        bool ended = WaitForSingleObject(pi_.hProcess, 10000) == WAIT_OBJECT_0;
-        DWORD code = 1;
-        GetExitCodeProcess(pi_.hProcess, &code);
-        if (!ended) TerminateProcess(pi_.hProcess, 1);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-        pi_ = PROCESS_INFORMATION{};
-        return ended && code == 0;
+        return DemoMessenger::Finish(pi_, 10000) == 0;
     }
 
     HWND Main() const { return hwnd_; }
