@@ -60,16 +60,7 @@ public:
                             SMTO_ABORTIFHUNG, 5000, &r);
     }
 
-    std::vector<std::string> ListItems(int id) const {
-        std::vector<std::string> items;
-        HWND list = Control(id);
-        for (int i = 0, n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); i < n; ++i) {
-            std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
-            wide.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data())));
-            items.push_back(Utf8FromWide(wide));
-        }
-        return items;
-    }
+    std::vector<std::string> ListItems(int id) const { return ListBoxItems(Control(id)); }
 
     // The program's visible top-level windows: the main window, and any message box.
     std::vector<HWND> Windows() const {
@@ -121,8 +112,7 @@ TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
     GetWindowTextA(vivarto.Main(), caption, sizeof caption);
     EXPECT_STREQ(caption, "Vivarto 11.5");
     EXPECT_EQ(vivarto.RoomCount(), 2);
-    EXPECT_GE(vivarto.RoomIndex("Lobby"), 0);
-    EXPECT_GE(vivarto.RoomIndex("Poetry Corner"), 0);
+    for (const char* room : {"Lobby", "Poetry Corner"}) EXPECT_GE(vivarto.RoomIndex(room), 0) << room;
 
     // Regular: the room gets the composer's text as typed.
     SendMessageA(vivarto.Control(IDC_COMBO1), CB_SELECTSTRING, static_cast<WPARAM>(-1),
