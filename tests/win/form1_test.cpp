@@ -12,6 +12,7 @@
 #include "context/resource.h"
 #include "link/messenger_link_win.h"
 #include "tests/win/win_test_support.h"
+#include "ui/window_util_win.h"
 #include "vivarto_version.h"
 
 namespace {
@@ -92,9 +93,7 @@ TEST(Form1Layout, CaptionHiddenWorkBoxesOffscreenButtonAndUniqueIds) {
     Form1 form(ui, dir.Path());
     HWND hwnd = form.Create(true);
     ASSERT_TRUE(hwnd);
-    char caption[64];
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    EXPECT_STREQ(caption, DetectPalVersion() == 0 ? "No Pal Found" : "Vivarto 11.5");
+    EXPECT_EQ(WindowTextOf(hwnd), DetectPalVersion() == 0 ? "No Pal Found" : "Vivarto 11.5");
     RECT client;
     GetClientRect(hwnd, &client);
     HWND command15 = form.Control(IDC_COMMAND15);
@@ -136,8 +135,7 @@ TEST(ListFiles, OneUnreadableAtStartUpIsSaidOnceAndNeverSavedOver) {
 }
 
 // Modal windows run their own loop: a thread timer inside it clicks the
-// Contact window's link `g_linkClicks` times, then closes the window.
-int g_linkClicks = 0;
+// Contact window's link twice, then closes the window.
 std::vector<std::string> g_shown;  // the texts of every window's controls
 
 void CALLBACK DriveModal(HWND, UINT, UINT_PTR id, DWORD) {
@@ -147,7 +145,7 @@ void CALLBACK DriveModal(HWND, UINT, UINT_PTR id, DWORD) {
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         g_shown.push_back(std::string(text, GetWindowTextA(c, text, sizeof text)));
     HWND link = GetDlgItem(dlg, IDC_CONTACTFORM_LABEL5);
-    for (int i = 0; link && i < g_linkClicks; ++i)
+    for (int i = 0; link && i < 2; ++i)
         SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CONTACTFORM_LABEL5, STN_CLICKED), reinterpret_cast<LPARAM>(link));
     PostMessageA(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
@@ -155,7 +153,6 @@ void CALLBACK DriveModal(HWND, UINT, UINT_PTR id, DWORD) {
 
 TEST(InformationWindows, EachClosesAndTheContactLinkOpensTheUserGuideOncePerClick) {
     RecorderUi ui;
-    g_linkClicks = 2;
     for (int i = 0; i < 3; ++i) {
         SetTimer(nullptr, 0, 50, DriveModal);
         if (i == 0) ShowAbout(nullptr);

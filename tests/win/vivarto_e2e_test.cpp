@@ -108,9 +108,7 @@ protected:
 // The format of what arrives, character by character, is the Main tab's messenger tests' business.
 TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
     ASSERT_TRUE(StartBoth({"Lobby", "Poetry Corner"}));
-    char caption[64] = {};
-    GetWindowTextA(vivarto.Main(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Vivarto 11.5");
+    EXPECT_EQ(DemoMessenger::WindowText(vivarto.Main()), "Vivarto 11.5");
     EXPECT_EQ(vivarto.RoomCount(), 2);
     for (const char* room : {"Lobby", "Poetry Corner"}) EXPECT_GE(vivarto.RoomIndex(room), 0) << room;
 
