@@ -199,7 +199,7 @@ TEST_F(RegistryTest, ExportWritesEachValueKindAndSubkeysDepthFirstIntoANewFileSh
     reg.WriteString(P("A"), "@", "the default");
     reg.WriteDWORD(P("A"), "max", -1);
     key.Write("multi", REG_MULTI_SZ, "a\0b\0\0"s, "A");
-    key.Write("", REG_BINARY, "ABC", "A\\A1");  // a binary default: one line, no "@=" string
+    key.Write("", REG_BINARY, "", "A\\A1");  // an empty binary default: one line, no "@=" string
     reg.WriteString(P("B"), "@", "");
     const Lines top = {"REGEDIT4", "", KeyLine(), "\"name\"=\"abc\"", "\"b\"=hex:01,AB,FF", "\"n\"=dword:0000001F", ""};
     ASSERT_EQ(reg.ExportToReg("hkcu" + P().substr(4), folder.File("flat.reg")), 1);
@@ -215,7 +215,7 @@ TEST_F(RegistryTest, ExportWritesEachValueKindAndSubkeysDepthFirstIntoANewFileSh
     DestroyWindow(box);
     EXPECT_EQ(folder.Read("tree.reg"),
               Join(top) + Join({KeyLine("A"), "@=\"the default\"", "\"max\"=dword:FFFFFFFF", "", KeyLine("A\\A1"),
-                                "\"\"=hex:41,42,43", "", KeyLine("B"), "@=\"\"", ""}));
+                                "\"\"=hex:", "", KeyLine("B"), "@=\"\"", ""}));
     EXPECT_EQ(reg.ExportToReg(P(), folder.File("tree.reg")), 0);  // never overwrites
     EXPECT_EQ(reg.ExportToReg(P("gone"), folder.File("m.reg"), true), 1);
     EXPECT_EQ(folder.Read("m.reg"), Join({"REGEDIT4", "", KeyLine("gone"), ""}));
