@@ -68,7 +68,6 @@ public:
             if (WindowText(hwnd) == room) return hwnd;
         return nullptr;
     }
-    HWND HistoryBox(const std::string& room) const { return RichEdit(RoomWindow(room), 1); }
     HWND InputBox(const std::string& room) const { return RichEdit(RoomWindow(room), 2); }
 
     // Across processes; empty when the window does not answer within a second.
@@ -189,12 +188,13 @@ struct LinkWindows : RoomChooser {
     std::string ChosenRoom() const override { return Text(); }
     void ShowRooms(const std::vector<std::string>& rooms) override { FillComboBox(combo1, rooms); }
     void ShowMessengerMissing() override { SetWindowTextA(form1, "No Pal Found"); }
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
+    // The rooms listed, then "> " and the box's text.
+    std::string Shown() const {
+        std::string shown;
         wchar_t text[256];
         for (int i = 0; SendMessageW(combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
-            items.push_back(Utf8FromWide(text));
-        return items;
+            shown += (i ? ", " : "") + Utf8FromWide(text);
+        return shown + " > " + Text();
     }
     std::string Text() const { return DemoMessenger::WindowText(combo1); }
     void SetText(const std::string& text) const { SetWindowTextUtf8(combo1, text); }
