@@ -4,8 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -88,8 +86,9 @@ public:
 
     // Every message posted so far, in order.
     std::vector<TranscriptEntry> Transcript() const {
-        std::ifstream file(transcript_, std::ios::binary);
-        return ParseTranscript(std::string(std::istreambuf_iterator<char>(file), {}));
+        std::string bytes;
+        ReadWholeFile(transcript_, bytes);
+        return ParseTranscript(bytes);
     }
     // At least `count` messages, or what there is when the time is up.
     std::vector<TranscriptEntry> WaitForTranscript(std::size_t count, DWORD timeoutMs = kDefaultTimeoutMs) const {

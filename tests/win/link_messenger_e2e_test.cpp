@@ -53,8 +53,8 @@ TEST_F(DemoRooms, EachMessageArrivesWholeInTheRoomNamedAndPartOfATitleDeliversNo
     Send("lobby", "{\\rtf1\\ansi two}");
     Send("LOBBY", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 first\\par second\\par third\\par}");
     // "Poetry" is in a title, so the room counts as open and no rescan replaces
-    // the text, but no room is titled exactly so; one character is never checked.
-    for (const char* room : {"Poetry", "", "Z"}) {
+    // the text, but no room is titled exactly so; one character (of one byte or more) is never checked.
+    for (const char* room : {"Poetry", "", "Z", "\u00E9"}) {
         Send(room, "{\\rtf1\\ansi lost}");
         EXPECT_EQ(main_.Text(), room);
     }
