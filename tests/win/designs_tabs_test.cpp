@@ -336,6 +336,7 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
         for (const auto& [ch, color, bold, italic, twips] : shown)
             EXPECT_EQ(std::tuple(bold, italic, twips), std::tuple(k == 3, false, k == 3 ? 240 : 160)) << k;
         EXPECT_EQ(std::get<1>(shown.back()), kBlue) << "faded to exactly colour B";
+        EXPECT_EQ(std::get<1>(shown.at(shown.size() - 2)), kBlue) << "the emoji's two halves in one colour";
         EXPECT_GT(GetGValue(std::get<1>(shown[0])), GetBValue(std::get<1>(shown[0]))) << "from colour A";
     }
 
