@@ -99,11 +99,11 @@ protected:
     std::vector<bool> SaveAs(const Lines& names) {  // "Save As New", each name typed and saved
         return Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, names, IDC_FORM5_COMMAND1});
     }
-    // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points; `extra` ends the first.
+    // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points; `extra` goes on at the end.
     void DrawThreeLines(const std::string& extra) {
         Box(5).SetTextRTF("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
                           "\\fs20\\cf1\\b Red\\par\\cf2\\b0 Green\\par\\cf3\\b Blue!}");
-        Box(5).Select(3, 0);
+        Box(5).Select(17, 0);
         Box(5).SetSelText(extra);
     }
 
@@ -249,26 +249,23 @@ std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
     ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
-    const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
+    const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19),
+                        Decoration(11) + "Hi"};
     Start(2, designs);
-    Box(5).SetText("Hello art");
-    ui_.colorAnswers = {kGreen};  // accepted once, then cancelled: the colour last accepted
-    for (auto [start, length, button] : {std::tuple{0L, 5L, IDC_COMMAND26}, {0L, 5L, IDC_COMMAND27},
-                                         {6L, 3L, IDC_COMMAND29}, {0L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND30},
-                                         {8L, 1L, IDC_COMMAND30}}) {
+    DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
+    const COLORREF grey = RGB(40, 40, 40);
+    ui_.colorAnswers = {grey};  // accepted once, then cancelled: the colour last accepted
+    for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
+                                         {5L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND27}, {0L, 1L, IDC_COMMAND30},
+                                         {1L, 1L, IDC_COMMAND30}}) {
         Box(5).Select(start, length);
         Click(button);
     }
-    const std::vector<Look> looks = Looks(Box(5));
-    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[5], looks[8]}),
-              (std::vector<Look>{{'H', kGreen, true, false, 200}, {'e', 0, true, false, 160}, {' ', 0, false, false, 200},
-                                 {'t', kGreen, false, false, 240}}));
-
-    DrawThreeLines("");
-    Box(5).Select(17, 0);
-    Box(5).SetSelText("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
-    Box(5).Select(5, 5);
-    Box(5).SetSelFontSize(12);
+    const std::vector<Look> looks = Looks(Box(5));  // Red, then Green: each button on its selection only
+    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[2], looks[4], looks[5]}),
+              (std::vector<Look>{{'R', grey, true, false, 160}, {'e', grey, true, false, 200},
+                                 {'d', kRed, true, false, 200}, {'G', kGreen, true, false, 200},
+                                 {'r', kGreen, true, false, 240}}));
     Box(4).SetTextRTF(Box(5).TextRTF());
     Ctx().SetBoxColor(IDC_PICTURE13, kRed);
     Ctx().SetBoxColor(IDC_PICTURE14, kBlue);
@@ -278,13 +275,12 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     EXPECT_EQ(faded, Looks(Box(4)));
     const auto schedule = ArtFadeColors(static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue), 79);
     EXPECT_EQ(faded[9], (Look{'\r', schedule[10], false, false, 200})) << "each break counts two";
-    EXPECT_EQ(faded[4], (Look{'G', schedule[5], false, false, 240})) << "bold and sizes stay";
+    EXPECT_EQ(faded[5], (Look{'r', schedule[6], true, false, 240})) << "bold and sizes stay";
     EXPECT_EQ(std::get<1>(faded[75]), schedule[77]) << "the emoji is one character, whole in one colour";
 
     DrawThreeLines(" sn% " + kMixedScripts);
     Ctx().SetControlText(IDC_LABEL3, "Bob");
-    Click(IDC_COMMAND25);
-    EXPECT_EQ(Shown(0), "Not Connected: Please Connect to the room first. (64)");
+    Click(IDC_COMMAND25);  // no room yet: the user is told, nothing sent
     form_->Link().SetPal10Classes();
     form_->Link().FillRoomList();
     Ctx().SetControlText(IDC_COMBO1, kUnicodeRoom);
@@ -296,7 +292,7 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     Click(IDC_COMMAND25);
     EXPECT_GE(GetTickCount64() - start, 1500u) << "three pauses, the last included";
     EXPECT_EQ(Box(1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
-    EXPECT_EQ(Box(5).Text(), "Red sn% " + kMixedScripts + "\r\nGreen\r\nBlue!");
+    EXPECT_EQ(Box(5).Text(), "Red\r\nGreen\r\nBlue! sn% " + kMixedScripts);
 
     Click(IDC_OPTION8);  // Auto Send "Yes"
     Ctx().SetBoxColor(IDC_PICTURE7, kGreen);
@@ -320,21 +316,21 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     Lines texts;
     for (const TranscriptEntry& entry : posted) texts.push_back(entry.room + ": " + entry.text);
     const std::string in = kUnicodeRoom + ": ";
-    EXPECT_EQ(texts, (Lines{in + "Red Bob " + kMixedScripts, in + "Green", in + "Blue!", in + "Hi Bob! " + kMixedScripts,
-                            in + designs[0], in + designs[2], in + designs[3]})) << "AD, 95 and F7 arrive as they are";
+    EXPECT_EQ(texts, (Lines{in + "Red", in + "Green", in + "Blue! Bob " + kMixedScripts,
+                            in + "Hi Bob! " + kMixedScripts, in + designs[0], in + designs[2], in + designs[3]}))
+        << "AD, 95 and F7 arrive as they are";
     ASSERT_EQ(posted.size(), 7u);
-    const std::tuple<std::size_t, COLORREF, bool> art[] = {{0, kRed, true}, {1, kGreen, false}, {2, kBlue, true}};
-    for (const auto& [k, color, bold] : art) {
+    // Art lines keep their own colour and bold; Auto Send gives the whole message its bold and size, faded.
+    const std::tuple<COLORREF, bool, LONG> formats[] = {{kRed, true, 200}, {kGreen, false, 200}, {kBlue, true, 200},
+                                                         {0, true, 240}, {0, false, 160}};
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto& [color, bold, twips] = formats[k];
         Box(4).SetTextRTF(posted[k].rtf);
         const std::vector<Look> shown = Looks(Box(4));
         const std::u16string units = Utf16FromUtf8(posted[k].text);
-        for (std::size_t i = 0; i < units.size(); ++i) EXPECT_EQ(shown.at(i), (Look{units[i], color, bold, false, 200}));
-    }
-    for (std::size_t k = 3; k < 5; ++k) {
-        Box(4).SetTextRTF(posted[k].rtf);
-        const std::vector<Look> shown = Looks(Box(4));
-        for (const auto& [ch, color, bold, italic, twips] : shown)
-            EXPECT_EQ(std::tuple(bold, italic, twips), std::tuple(k == 3, false, k == 3 ? 240 : 160)) << k;
+        for (std::size_t i = 0; i < units.size(); ++i)
+            EXPECT_EQ(shown.at(i), (Look{units[i], k < 3 ? color : std::get<1>(shown[i]), bold, false, twips})) << k;
+        if (k < 3) continue;
         EXPECT_EQ(std::get<1>(shown.back()), kBlue) << "faded to exactly colour B";
         EXPECT_EQ(std::get<1>(shown.at(shown.size() - 2)), kBlue) << "the emoji's two halves in one colour";
         EXPECT_GT(GetGValue(std::get<1>(shown[0])), GetBValue(std::get<1>(shown[0]))) << "from colour A";
