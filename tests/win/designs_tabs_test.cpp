@@ -203,7 +203,6 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Box(5).SetText("changed");
     ui_.nextAnswer = IDNO;
     Click(IDC_COMMAND20);  // Save Changes
-    EXPECT_EQ(Shown(3), "Save Changes: Are you sure you want to save the changes? (36)");
     EXPECT_EQ(dir_.Read("Designs\\heart.rtf"), heart);
     ui_.nextAnswer = IDYES;
     Click(IDC_COMMAND20);
@@ -218,7 +217,6 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Click(IDC_COMMAND20);
     EXPECT_EQ(Shown(7), "Art Designs: The design \"..\\out\" in [dlist.txt] is not a usable file name, so it "
                         "cannot be opened or saved. (16)");
-    EXPECT_EQ(Shown(9), Shown(7));
     EXPECT_FALSE(dir_.Exists("out.rtf"));
     CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
     ClickRows({0, 4});
