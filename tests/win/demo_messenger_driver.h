@@ -66,7 +66,6 @@ public:
             if (WindowText(hwnd) == room) return hwnd;
         return nullptr;
     }
-    HWND InputBox(const std::string& room) const { return RichEdit(RoomWindow(room), 2); }
 
     // Across processes; empty when the window does not answer within a second.
     static std::string WindowText(HWND hwnd) {
@@ -140,17 +139,6 @@ private:
     static bool RunToEnd(const std::vector<std::string>& args) {
         PROCESS_INFORMATION process{};
         return Launch(args, process) && Finish(process, kDefaultTimeoutMs) == 0;
-    }
-    // The `left`-th "RichEdit20W" below `parent`, each child followed by its own descendants.
-    static HWND RichEdit(HWND parent, int&& left) { return RichEdit(parent, left); }
-    static HWND RichEdit(HWND parent, int& left) {
-        for (HWND child = parent ? GetWindow(parent, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            GetClassNameA(child, name, sizeof(name));
-            if (lstrcmpiA(name, "RichEdit20W") == 0 && --left == 0) return child;
-            if (HWND found = RichEdit(child, left)) return found;
-        }
-        return nullptr;
     }
 
     PROCESS_INFORMATION process_{};

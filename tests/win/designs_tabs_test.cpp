@@ -301,7 +301,7 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     Click(IDC_CHECK4);  // 8 points
     Ctx().SetControlText(IDC_LABEL3, "No Nick");
     Choose(0);
-    HWND input = messenger.InputBox(kUnicodeRoom);
+    HWND input = form_->Link().FindInputBox();  // the chosen room's
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
     Choose(1);
     EXPECT_EQ(Text(input), "draft") << "an empty design sends nothing";
