@@ -77,11 +77,10 @@ protected:
     }
     // Each character's whole format as the room shows it, against the composer's plain Arial 10 in `colours`.
     void ExpectPlainArial(std::size_t message, const Colours& colours) {
-        const std::vector<ProbedChar> chars = Characters(message);
-        ASSERT_EQ(chars.size(), colours.size());
-        for (std::size_t k = 0; k < chars.size(); ++k)
-            EXPECT_EQ(chars[k].format, (ProbedFormat{"Arial", 200, false, false, false, false, false, colours[k]}))
-                << message << ": " << chars[k];
+        std::vector<ProbedFormat> shown, plain;
+        for (const ProbedChar& c : Characters(message)) shown.push_back(c.format);
+        for (COLORREF colour : colours) plain.push_back({"Arial", 200, false, false, false, false, false, colour});
+        EXPECT_EQ(shown, plain) << message;
     }
     // Starts the timer and runs the loop until it rests; the time each transcript entry was first seen.
     std::vector<double> RunTimer(std::function<void(std::size_t)> onCount = {}) {
