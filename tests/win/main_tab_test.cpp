@@ -24,12 +24,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0
 
 double Now() { return GetTickCount64() / 1000.0; }
 
-Colours ColoursOf(const std::vector<ProbedChar>& chars) {
-    Colours colours;
-    for (const ProbedChar& c : chars) colours.push_back(c.format.color);
-    return colours;
-}
-
 Colours Faded(const std::string& text) {
     Colours colours;
     for (const FormattedRun& run : ReadMarkup(FadeText(std::int32_t(kRed), std::int32_t(kBlue), text)).runs)
@@ -75,12 +69,12 @@ protected:
         Box(4).SetTextRTF(messenger.Transcript().at(message).rtf);
         return ProbeCharacters(Box(4).Hwnd());
     }
-    // Each character's whole format as the room shows it, against the composer's plain Arial 10 in `colours`.
-    void ExpectPlainArial(std::size_t message, const Colours& colours) {
+    // Each character's whole format, as a box or the room shows it, against plain Arial 10 in `colours`.
+    void ExpectPlainArial(const std::vector<ProbedChar>& chars, const Colours& colours) {
         std::vector<ProbedFormat> shown, plain;
-        for (const ProbedChar& c : Characters(message)) shown.push_back(c.format);
+        for (const ProbedChar& c : chars) shown.push_back(c.format);
         for (COLORREF colour : colours) plain.push_back({"Arial", 200, false, false, false, false, false, colour});
-        EXPECT_EQ(shown, plain) << message;
+        EXPECT_EQ(shown, plain);
     }
     // Starts the timer and runs the loop until it rests; the time each transcript entry was first seen.
     std::vector<double> RunTimer(std::function<void(std::size_t)> onCount = {}) {
@@ -253,7 +247,7 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     Click(IDC_COMMAND15);
     EXPECT_EQ(Box(1).Text(), "hi sn%");
     Click(IDC_COMMAND1);
-    EXPECT_EQ(ColoursOf(ProbeCharacters(Box(1).Hwnd())), Faded(hi));  // the nick stays in the composer
+    ExpectPlainArial(ProbeCharacters(Box(1).Hwnd()), Faded(hi));  // the nick stays in the composer
     Box(2).SetText(kMixedScripts);
     Box(3).SetText("😀");
     Modes(true, true);
@@ -271,12 +265,12 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     EXPECT_LT(restedAt - stoppedAt, 0.2);
     EXPECT_EQ(Said(),
               "Send To Room: Another message is being sent. Please wait until it is done, or stop it first. 64\n");
-    ExpectPlainArial(0, Colours(17, kBlack));  // black stated, not left to the room's own colour
+    ExpectPlainArial(Characters(0), Colours(17, kBlack));  // black stated, not left to the room's own colour
     for (const ProbedChar& c : Characters(1)) EXPECT_TRUE(c.format.bold && !c.format.italic) << c;
-    ExpectPlainArial(3, Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
-    ExpectPlainArial(4, Faded(hi));
-    ExpectPlainArial(5, Faded(kMixedScripts));
-    ExpectPlainArial(6, Colours(2, kBlue));  // one character: colour B whole
+    ExpectPlainArial(Characters(3), Colours(Utf16FromUtf8(hi).size(), kBlack));  // no fade on Command15's path
+    ExpectPlainArial(Characters(4), Faded(hi));
+    ExpectPlainArial(Characters(5), Faded(kMixedScripts));
+    ExpectPlainArial(Characters(6), Colours(2, kBlue));  // one character: colour B whole
     // Scrolling, then dancing from the next tick, until the window closes in a wait.
     Box(1).SetText("hi sn%!");
     Box(2).SetText("\\o/");
@@ -287,7 +281,7 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
         if (count == 9) form->Context().SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
         if (count == 10) Modes(true, true);
         if (count != 11) return;
-        EXPECT_EQ(ColoursOf(Characters(9)), Faded(hi + "!"));
+        ExpectPlainArial(Characters(9), Faded(hi + "!"));
         closedAt = Now();
         PostMessageA(form->Hwnd(), WM_CLOSE, 0, 0);
     });
