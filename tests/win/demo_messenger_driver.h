@@ -4,10 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "link/messenger_link_win.h"
@@ -69,7 +66,6 @@ public:
             if (WindowText(hwnd) == room) return hwnd;
         return nullptr;
     }
-    HWND HistoryBox(const std::string& room) const { return RichEdit(RoomWindow(room), 1); }
     HWND InputBox(const std::string& room) const { return RichEdit(RoomWindow(room), 2); }
 
     // Across processes; empty when the window does not answer within a second.
@@ -90,8 +86,9 @@ public:
 
     // Every message posted so far, in order.
     std::vector<TranscriptEntry> Transcript() const {
-        std::ifstream file(transcript_, std::ios::binary);
-        return ParseTranscript(std::string(std::istreambuf_iterator<char>(file), {}));
+        std::string bytes;
+        ReadWholeFile(transcript_, bytes);
+        return ParseTranscript(bytes);
     }
     // At least `count` messages, or what there is when the time is up.
     std::vector<TranscriptEntry> WaitForTranscript(std::size_t count, DWORD timeoutMs = kDefaultTimeoutMs) const {
@@ -115,27 +112,12 @@ public:
         return true;
     }
 
-    // Quoted so the C runtime splits the command line back into `arg`.
-    static std::string QuoteArgument(const std::string& arg) {
-        if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
-        std::string quoted = "\"";
-        std::size_t backslashes = 0;
-        for (char c : arg) {
-            if (c == '\\') {
-                ++backslashes;
-                continue;
-            }
-            quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\') += c;
-            backslashes = 0;
-        }
-        return quoted.append(backslashes * 2, '\\') + "\"";
-    }
-
     // Started in `folder` (the test's own when empty), `exe` given `args`.
     static bool Launch(const std::vector<std::string>& args, PROCESS_INFORMATION& process,
                        const std::string& exe = ExePath(), const std::string& folder = "") {
-        std::string commandLine = QuoteArgument(exe);
-        for (const std::string& arg : args) commandLine += ' ' + QuoteArgument(arg);
+        // Every argument quoted: none the tests pass holds a quote or ends in a backslash.
+        std::string commandLine = '"' + exe + '"';
+        for (const std::string& arg : args) commandLine += " \"" + arg + '"';
         std::wstring wide = WideFromUtf8(commandLine);
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
@@ -176,52 +158,22 @@ private:
     bool ownsTranscript_ = false;
 };
 
-// Puts both messenger uninstall records (32-bit view) back as they were when it
-// was made, so a test may change them freely.
+// Both messenger uninstall records (32-bit view) removed before and after a test,
+// so each starts with no messenger installed; the tests run in a Wine prefix of
+// their own, so the records are theirs to remove.
 class PalInstallRecordsGuard {
 public:
-    PalInstallRecordsGuard() {
-        for (int i = 0; i < 2; ++i) {
-            DWORD made = 0;
-            HKEY key = Create(kNames[i], &made);
-            char name[16384];
-            std::string data(65536, '\0');
-            for (DWORD n = sizeof(name), size = 65536, type = 0;
-                 RegEnumValueA(key, static_cast<DWORD>(saved_[i].size()), name, &n, nullptr, &type,
-                               reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
-                 n = sizeof(name), size = 65536)
-                saved_[i].emplace_back(std::string(name, n), type, data.substr(0, size));
-            RegCloseKey(key);
-            existed_[i] = made == REG_OPENED_EXISTING_KEY;
-            if (!existed_[i]) Remove(kNames[i]);
-        }
-    }
-    ~PalInstallRecordsGuard() {
-        for (int i = 0; i < 2; ++i) {
-            Remove(kNames[i]);
-            HKEY key = existed_[i] ? Create(kNames[i]) : nullptr;
-            for (const auto& [name, type, data] : saved_[i])
-                RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                               static_cast<DWORD>(data.size()));
-            if (key) RegCloseKey(key);
-        }
-    }
-
+    PalInstallRecordsGuard() { RemoveBoth(); }
+    ~PalInstallRecordsGuard() { RemoveBoth(); }
     static void Remove(const std::string& name) {
-        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, (kUninstallRoot + name).c_str(), KEY_WOW64_32KEY, 0);
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + name).c_str(),
+                        KEY_WOW64_32KEY, 0);
     }
 
 private:
-    static constexpr const char* kUninstallRoot = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-    static inline const std::string kNames[2] = {"PalTalk8.2", "Paltalk Messenger"};
-    static HKEY Create(const std::string& name, DWORD* made = nullptr) {
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, (kUninstallRoot + name).c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, made);
-        return key;
+    static void RemoveBoth() {
+        for (const char* name : {"PalTalk8.2", "Paltalk Messenger"}) Remove(name);
     }
-    std::vector<std::tuple<std::string, DWORD, std::string>> saved_[2];
-    bool existed_[2] = {};
 };
 
 // The main window's pieces the link works on: Form1's caption and its
@@ -235,12 +187,13 @@ struct LinkWindows : RoomChooser {
     std::string ChosenRoom() const override { return Text(); }
     void ShowRooms(const std::vector<std::string>& rooms) override { FillComboBox(combo1, rooms); }
     void ShowMessengerMissing() override { SetWindowTextA(form1, "No Pal Found"); }
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
+    // The rooms listed, then "> " and the box's text.
+    std::string Shown() const {
+        std::string shown;
         wchar_t text[256];
         for (int i = 0; SendMessageW(combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
-            items.push_back(Utf8FromWide(text));
-        return items;
+            shown += (i ? ", " : "") + Utf8FromWide(text);
+        return shown + " > " + Text();
     }
     std::string Text() const { return DemoMessenger::WindowText(combo1); }
     void SetText(const std::string& text) const { SetWindowTextUtf8(combo1, text); }
