@@ -1,5 +1,7 @@
 #include "designs/art_text.h"
 
+#include "ui/utf8.h"
+
 namespace {
 
 constexpr std::size_t kMaxPath = 259;       // characters before the closing NUL
@@ -52,9 +54,10 @@ bool IsUsableDesignName(const std::string& appFolder, const std::string& name) {
         }
     }
     const std::string fileName = name + ".rtf";
-    if (fileName.size() > kMaxComponent) return false;
+    // The limits count UTF-16 units, as the file system does.
+    if (Utf16FromUtf8(fileName).size() > kMaxComponent) return false;
     if (IsDeviceName(fileName)) return false;
-    return DesignFilePath(appFolder, name).size() <= kMaxPath;
+    return Utf16FromUtf8(DesignFilePath(appFolder, name)).size() <= kMaxPath;
 }
 
 bool IsSafeDesignRow(const std::string& appFolder, const std::string& row) {

@@ -2,6 +2,7 @@
 
 #include "link/full_format_rtf.h"
 #include "registry/reg_access_win.h"
+#include "ui/utf8.h"
 
 short DetectPalVersion() {
     RegAccess registry;  // lives for this call only: nothing is kept open
@@ -71,7 +72,7 @@ HWND MessengerLink::FindInputBox() {
 
 void MessengerLink::TxtSendPal(std::string& DisHere) {
     const std::string room = ChosenRoom();
-    if (room.size() >= 2) EnsureRoomOpen(room);
+    if (Utf16FromUtf8(room).size() >= 2) EnsureRoomOpen(room);  // characters, as a title counts them
     HWND input = FindInputBox();
 
     // The message is RTF, plain ASCII whatever characters it holds (they are

@@ -8,9 +8,6 @@ set(REGISTRY_WIN_SOURCES
   registry/reg_access_win.cpp
   registry/reg_file_win.cpp)
 set(REGISTRY_NATIVE_TESTS
-  tests/native/registry_path_test.cpp
-  tests/native/registry_bin_text_test.cpp
-  tests/native/regedit4_test.cpp)
+  tests/native/registry_text_test.cpp)
 set(REGISTRY_WIN_TESTS
-  tests/win/registry_access_test.cpp
-  tests/win/registry_file_test.cpp)
+  tests/win/registry_test.cpp)

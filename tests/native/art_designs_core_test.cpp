@@ -70,6 +70,9 @@ TEST(ArtDesignText, FileNamesAndLines) {
     EXPECT_EQ(DesignRowPath(app, "heart").value_or("refused"), "C:\\Vivarto\\Designs\\heart.rtf");
     EXPECT_TRUE(IsUsableDesignName(app, std::string(236, 'a')));   // 255 with ".rtf"
     EXPECT_FALSE(IsUsableDesignName(app, std::string(237, 'a')));
+    std::string accented;  // the file system counts characters, not bytes
+    for (int i = 0; i < 236; ++i) accented += "\xC3\xA9";
+    EXPECT_TRUE(IsUsableDesignName(app, accented));
     EXPECT_FALSE(IsUsableDesignName(std::string(200, 'd'), std::string(60, 'a')));  // path over 259
 
     using Lines = std::vector<std::string>;

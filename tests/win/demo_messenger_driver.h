@@ -4,8 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -68,8 +66,6 @@ public:
             if (WindowText(hwnd) == room) return hwnd;
         return nullptr;
     }
-    HWND HistoryBox(const std::string& room) const { return RichEdit(RoomWindow(room), 1); }
-    HWND InputBox(const std::string& room) const { return RichEdit(RoomWindow(room), 2); }
 
     // Across processes; empty when the window does not answer within a second.
     static std::string WindowText(HWND hwnd) {
@@ -89,8 +85,9 @@ public:
 
     // Every message posted so far, in order.
     std::vector<TranscriptEntry> Transcript() const {
-        std::ifstream file(transcript_, std::ios::binary);
-        return ParseTranscript(std::string(std::istreambuf_iterator<char>(file), {}));
+        std::string bytes;
+        ReadWholeFile(transcript_, bytes);
+        return ParseTranscript(bytes);
     }
     // At least `count` messages, or what there is when the time is up.
     std::vector<TranscriptEntry> WaitForTranscript(std::size_t count, DWORD timeoutMs = kDefaultTimeoutMs) const {
@@ -143,17 +140,6 @@ private:
         PROCESS_INFORMATION process{};
         return Launch(args, process) && Finish(process, kDefaultTimeoutMs) == 0;
     }
-    // The `left`-th "RichEdit20W" below `parent`, each child followed by its own descendants.
-    static HWND RichEdit(HWND parent, int&& left) { return RichEdit(parent, left); }
-    static HWND RichEdit(HWND parent, int& left) {
-        for (HWND child = parent ? GetWindow(parent, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            GetClassNameA(child, name, sizeof(name));
-            if (lstrcmpiA(name, "RichEdit20W") == 0 && --left == 0) return child;
-            if (HWND found = RichEdit(child, left)) return found;
-        }
-        return nullptr;
-    }
 
     PROCESS_INFORMATION process_{};
     std::string transcript_;
@@ -189,12 +175,13 @@ struct LinkWindows : RoomChooser {
     std::string ChosenRoom() const override { return Text(); }
     void ShowRooms(const std::vector<std::string>& rooms) override { FillComboBox(combo1, rooms); }
     void ShowMessengerMissing() override { SetWindowTextA(form1, "No Pal Found"); }
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
+    // The rooms listed, then "> " and the box's text.
+    std::string Shown() const {
+        std::string shown;
         wchar_t text[256];
         for (int i = 0; SendMessageW(combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
-            items.push_back(Utf8FromWide(text));
-        return items;
+            shown += (i ? ", " : "") + Utf8FromWide(text);
+        return shown + " > " + Text();
     }
     std::string Text() const { return DemoMessenger::WindowText(combo1); }
     void SetText(const std::string& text) const { SetWindowTextUtf8(combo1, text); }

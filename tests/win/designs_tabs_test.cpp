@@ -8,15 +8,14 @@
 #include <tuple>
 
 #include "app/form1_win.h"
-#include "ui/line_list.h"
-#include "ui/list_files_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
 #include "designs/decorations.h"
 #include "designs/text_designs_tab_win.h"
-#include "link/messenger_link_win.h"
 #include "tests/win/demo_messenger_driver.h"
+#include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
+#include "ui/line_list.h"
 #include "ui/utf8.h"
 
 namespace {
@@ -27,19 +26,12 @@ const auto Text = DemoMessenger::WindowText;
 
 std::string Decoration(int number) { return DecorationUtf8(static_cast<std::size_t>(number)); }
 
-// One character of a box as the user sees it; a line break is one character.
-struct Look {
-    char16_t ch; COLORREF color; bool bold; double size; bool italic = false;
-    bool operator==(const Look&) const = default;
-};
+// What a character shows here: itself, its colour, bold, italic and size in twips.
+using Look = std::tuple<char16_t, COLORREF, bool, bool, LONG>;
 std::vector<Look> Looks(RichTextBox& box) {
-    const std::u16string text = Utf16FromUtf8(box.Text());
     std::vector<Look> looks;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') continue;
-        box.Select(static_cast<long>(i), 1);
-        looks.push_back({text[i], box.SelColor(), box.SelBold(), box.SelFontSize(), box.SelItalic()});
-    }
+    for (const ProbedChar& c : ProbeCharacters(box.Hwnd()))
+        looks.emplace_back(c.ch, c.format.color, c.format.bold, c.format.italic, c.format.twips);
     return looks;
 }
 
@@ -86,6 +78,8 @@ protected:
         const RecordedMessage& m = ui_.messages.at(k);
         return m.title + ": " + m.text + " (" + std::to_string(m.flags) + ")";
     }
+    TabContext& Ctx() { return form_->Context(); }
+    RichTextBox& Box(int number) { return NumberedBox(Ctx(), number); }
 
     HWND List4() { return form_->Control(IDC_LIST4); }
     Lines Designs() { return ListBoxItems(List4()); }
@@ -94,7 +88,6 @@ protected:
         form_->OnCommand(IDC_LIST4, LBN_SELCHANGE);
     }
 
-    RichTextBox& Art() { return NumberedBox(form_->Context(), 5); }
     HWND List5() { return form_->Control(IDC_LIST5); }
     // Highlights exactly `rows`, the caret on the last, and tells the tab.
     void ClickRows(std::initializer_list<int> rows) {
@@ -106,10 +99,12 @@ protected:
     std::vector<bool> SaveAs(const Lines& names) {  // "Save As New", each name typed and saved
         return Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, names, IDC_FORM5_COMMAND1});
     }
-    // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points.
-    void DrawThreeLines() {
-        Art().SetTextRTF("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
-                         "\\fs20\\cf1\\b Red\\par\\cf2\\b0 Green\\par\\cf3\\b Blue!}");
+    // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points; `extra` goes on at the end.
+    void DrawThreeLines(const std::string& extra) {
+        Box(5).SetTextRTF("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"
+                          "\\fs20\\cf1\\b Red\\par\\cf2\\b0 Green\\par\\cf3\\b Blue!}");
+        Box(5).Select(17, 0);
+        Box(5).SetSelText(extra);
     }
 
     RecorderUi ui_;
@@ -117,110 +112,95 @@ protected:
     std::unique_ptr<Form1> form_;
 };
 
-TEST_F(DesignTabs, TextListButtonsKeepSavedTxtAndTheSizeAndColourBoxes) {
+TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindowAndTheEditor) {
     const std::string line = Decoration(18) + "a, \"quoted\" " + Decoration(93);
-    Start(1, {"Hi sn%!", "two"});
-    form_->Context().SetControlText(IDC_LABEL3, "Bob");
+    Start(1, {"Hi", "two sn%!"});
+    Ctx().SetControlText(IDC_LABEL3, "Bob");
     Choose(0);
-    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text(), "Hi sn%!");  // Auto Send "No": copied as it is
     SetFocus(List4());
     SendMessageA(List4(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text(), "two");
+    EXPECT_EQ(Box(1).Text(), "two sn%!");  // Auto Send "No": copied as it is
 
-    form_->Context().SetControlText(IDC_TEXT4, line);
+    Ctx().SetControlText(IDC_TEXT4, line);
     Click(IDC_COMMAND17);  // Save To List
     Click(IDC_COMMAND4);   // Clear
-    EXPECT_EQ(form_->Context().ControlText(IDC_TEXT4), "");
+    EXPECT_EQ(Ctx().ControlText(IDC_TEXT4), "");
     Choose(0);
     Click(IDC_COMMAND19);  // Delete: the list only
-    EXPECT_EQ(dir_.Read("saved.txt"), "Hi sn%!\r\ntwo\r\n" + Windows1252FromUtf8(line) + "\r\n");  // as read
+    EXPECT_EQ(dir_.Read("saved.txt"), "Hi\r\ntwo sn%!\r\n" + Windows1252FromUtf8(line) + "\r\n");  // as read
     SendMessageA(List4(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
     Click(IDC_COMMAND18);  // Save: the list as the file reads back
-    EXPECT_EQ(dir_.Read("saved.txt"), "two\r\n" + Windows1252FromUtf8(line) + "\r\nb\r\nc\r\n");
-    EXPECT_EQ(Designs(), (Lines{"two", line, "b", "c"}));
-    DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
-    ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
-    Click(IDC_COMMAND18);
-    EXPECT_EQ(Shown(0), "Saved: One of the files [saved.txt]does not exist! (16)");
-    EXPECT_TRUE(Designs().empty());
+    const Lines designs{"two sn%!", line, "b", "c"};
+    EXPECT_EQ(Designs(), designs);
+    const std::string saved = dir_.Read("saved.txt");
 
-    for (auto [click, expected] : {std::pair{IDC_CHECK4, "x--"}, {IDC_CHECK1, "-x-"}, {IDC_CHECK2, "--x"},
-                                   {IDC_CHECK2, "---"}, {IDC_CHECK1, "-x-"}, {IDC_CHECK3, "-x-"}}) {
+    std::string sizes;  // small, medium, large after each click
+    for (int click : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK3, IDC_CHECK1}) {  // Bold is no size
         Click(click);
-        std::string sizes;  // small, medium, large
-        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += form_->Context().IsChecked(id) ? 'x' : '-';
-        EXPECT_EQ(sizes, expected) << click;
+        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += Ctx().IsChecked(id) ? 'x' : '-';
     }
+    EXPECT_EQ(sizes, "x---x--x----");
     ui_.colorAnswers = {kGreen};
-    for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10}) {  // the second and third cancelled
+    for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10, IDC_PICTURE13}) {  // all but the first cancelled
         form_->OnCommand(box, BN_CLICKED);
-        EXPECT_EQ(form_->Context().BoxColor(box), kGreen) << "the colour last accepted";
+        EXPECT_EQ(Ctx().BoxColor(box), kGreen) << "the colour last accepted";
     }
-}
 
-TEST_F(DesignTabs, TextChangeDesignWindowAndTheEditorWhichIsOnlyOpenOnce) {
-    const Lines designs{"a", Decoration(94) + " x", "c"};
-    Start(1, designs);
     auto edit = [&](int button) {  // "Edit", then "changed" typed and `button` clicked
         return Modal(IDC_COMMAND16, {"Change Text Design", IDC_FORM8_TEXT1, {"changed"}, button});
     };
     EXPECT_EQ(edit(IDC_FORM8_COMMAND1), (std::vector<bool>{})) << "nothing selected: no window";
     SendMessageA(List4(), LB_SETCURSEL, 1, 0);
     EXPECT_EQ(edit(IDC_FORM8_COMMAND2), (std::vector<bool>{false}));  // Cancel
-    EXPECT_EQ(g_found, designs[1]);
+    EXPECT_EQ(g_found, line);
     EXPECT_EQ(Designs(), designs);
     EXPECT_EQ(edit(IDC_FORM8_COMMAND1), (std::vector<bool>{false}));  // Change
-    EXPECT_EQ(Designs(), (Lines{"a", "changed", "c"}));
-    EXPECT_EQ(dir_.Read("saved.txt"), FormatLineList(designs)) << "until the next save";
+    EXPECT_EQ(Designs(), (Lines{"two sn%!", "changed", "b", "c"}));
+    EXPECT_EQ(dir_.Read("saved.txt"), saved) << "until the next save";
 
     Click(IDC_OPENEDITOR);
-    HWND editor = form_->TextDesigns().DesignEditorWindow(), line = GetDlgItem(editor, IDC_FORM2_TEXT1);
-    HWND decorations = GetDlgItem(editor, IDC_FORM2_LIST1);
-    Lines shown;  // each as the characters its Windows-1252 bytes mean
-    for (int n = 1; n <= 117; ++n) shown.push_back(Decoration(n));
-    EXPECT_EQ(ListBoxItems(decorations), shown);
-    SetWindowTextUtf8(line, Decoration(18) + "Thanks ");
-    SendMessageA(line, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
-    SendMessageA(decorations, LB_SETCURSEL, 18, 0);
+    HWND editor = form_->TextDesigns().DesignEditorWindow(), text = GetDlgItem(editor, IDC_FORM2_TEXT1);
+    SetWindowTextUtf8(text, Decoration(18) + "Thanks ");
+    SendMessageA(text, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
+    SendDlgItemMessageA(editor, IDC_FORM2_LIST1, LB_SETCURSEL, 18, 0);
     SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_FORM2_LIST1, LBN_SELCHANGE), 0);
     const std::string made = Decoration(18) + "Thanks " + Decoration(19);
     SendMessageA(GetDlgItem(editor, IDC_FORM2_COMMAND1), BM_CLICK, 0, 0);
-    EXPECT_EQ(dir_.Read("saved.txt"), "a\r\nchanged\r\nc\r\n " + made + "\r\n");
-    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);
-    EXPECT_EQ(Shown(0), "Help: You can make your own design be creative :) (32)");
-
+    EXPECT_EQ(dir_.Read("saved.txt"), "two sn%!\r\nchanged\r\nb\r\nc\r\n " + Windows1252FromUtf8(made) + "\r\n");
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);  // the first message
     SetForegroundWindow(form_->Hwnd());
     Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
     RunPendingEvents();
     EXPECT_EQ(GetForegroundWindow(), editor);
-    EXPECT_EQ(Text(line), made);
+    EXPECT_EQ(Text(text), made);
     SendMessageA(editor, WM_CLOSE, 0, 0);
     Click(IDC_OPENEDITOR);
     editor = form_->TextDesigns().DesignEditorWindow();
-    EXPECT_EQ(SendMessageA(GetDlgItem(editor, IDC_FORM2_LIST1), LB_GETCOUNT, 0, 0), 117);  // not 234
+    EXPECT_EQ(SendDlgItemMessageA(editor, IDC_FORM2_LIST1, LB_GETCOUNT, 0, 0), 117);  // not 234
     EXPECT_EQ(Text(GetDlgItem(editor, IDC_FORM2_TEXT1)), "");
+
+    DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
+    ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
+    Click(IDC_COMMAND18);
+    EXPECT_EQ(Shown(1), "Saved: One of the files [saved.txt]does not exist! (16)");
+    EXPECT_TRUE(Designs().empty());
 }
 
 TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Start(2, {}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
-    DrawThreeLines();
-    Art().Select(17, 0);
-    Art().SetSelText(" " + kMixedScripts);
-    const std::vector<Look> drawn = Looks(Art());
+    DrawThreeLines(" " + kMixedScripts);
+    const std::vector<Look> drawn = Looks(Box(5));
     EXPECT_EQ(SaveAs({"a/b", "con", "x:y", "heart"}), (std::vector<bool>{true, true, true, false}));
-    EXPECT_EQ(Shown(0), "Save: The name \"a/b\" cannot be used as a file name. Please choose another name. (64)");
-    EXPECT_EQ(ListBoxItems(List5()), (Lines{"one", "two", "ghost", "..\\out", "heart"}));
     EXPECT_EQ(dir_.Read("dlist.txt"), "one\r\ntwo\r\nghost\r\n..\\out\r\nheart\r\n");
     Click(IDC_COMMAND22);  // Clear
-    EXPECT_EQ(Art().Text(), "");
+    EXPECT_EQ(Box(5).Text(), "");
     ClickRows({4});
-    EXPECT_EQ(Looks(Art()), drawn) << "from Designs\\heart.rtf in the folder the save made";
+    EXPECT_EQ(Looks(Box(5)), drawn) << "from Designs\\heart.rtf in the folder the save made";
 
     const std::string heart = dir_.Read("Designs\\heart.rtf");
-    Art().SetText("changed");
+    Box(5).SetText("changed");
     ui_.nextAnswer = IDNO;
     Click(IDC_COMMAND20);  // Save Changes
-    EXPECT_EQ(Shown(3), "Save Changes: Are you sure you want to save the changes? (36)");
     EXPECT_EQ(dir_.Read("Designs\\heart.rtf"), heart);
     ui_.nextAnswer = IDYES;
     Click(IDC_COMMAND20);
@@ -228,114 +208,100 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Click(IDC_COMMAND20);
     EXPECT_FALSE(dir_.Exists("Designs\\one.rtf"));
     form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);  // the Ctrl-click that took the last highlight away
-    EXPECT_EQ(Art().Text(), "");
+    EXPECT_EQ(Box(5).Text(), "");
     ClickRows({2});
     EXPECT_EQ(Shown(6), "Art Designs: The design file [Designs\\ghost.rtf] could not be opened. (16)");
     ClickRows({3});  // a row leading out of Designs is listed, never opened nor written
     Click(IDC_COMMAND20);
-    EXPECT_EQ(Shown(7), "Art Designs: The design \"..\\out\" in [dlist.txt] is not a usable file name, so it cannot be "
-                        "opened or saved. (16)");
-    EXPECT_EQ(Shown(9), Shown(7));
+    EXPECT_EQ(Shown(7), "Art Designs: The design \"..\\out\" in [dlist.txt] is not a usable file name, so it "
+                        "cannot be opened or saved. (16)");
     EXPECT_FALSE(dir_.Exists("out.rtf"));
     CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
     ClickRows({0, 4});
-    Art().SetText("lost");
+    Box(5).SetText("lost");
     Click(IDC_COMMAND20);
-    EXPECT_EQ(Shown(11), "Save: The design file [Designs\\heart.rtf] could not be written; it keeps what it held before. (16)");
+    EXPECT_EQ(Shown(11), "Save: The design file [Designs\\heart.rtf] could not be written; it keeps what it held "
+                         "before. (16)");
     ClickRows({0, 4});
-    EXPECT_EQ(Art().Text(), "changed");
+    EXPECT_EQ(Box(5).Text(), "changed");
     Click(IDC_COMMAND21);  // Delete From List: no question, the files stay
     EXPECT_EQ(dir_.Read("dlist.txt"), "two\r\nghost\r\n..\\out\r\n");
     EXPECT_TRUE(dir_.Exists("Designs\\heart.rtf"));
-    EXPECT_EQ(ui_.messages.size(), 12u);
 
     DeleteFileA(dir_.File("dlist.txt").c_str());  // a folder instead: it cannot be written
     CreateDirectoryA(dir_.File("dlist.txt").c_str(), nullptr);
     EXPECT_EQ(SaveAs({"kept"}), (std::vector<bool>{false}));
-    EXPECT_EQ(Shown(12), "Saved: The list [dlist.txt] could not be written, so the next start will not show this change. (16)");
+    EXPECT_EQ(Shown(12), "Saved: The list [dlist.txt] could not be written, so the next start will not show this "
+                         "change. (16)");
     EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
     EXPECT_TRUE(dir_.Exists("Designs\\kept.rtf"));
 }
 
-TEST_F(DesignTabs, ArtFormatButtonsAndTheFadeRunByRunAsCharacterByCharacter) {
-    Start(2, {});
-    Art().SetText("Hello art");
-    ui_.colorAnswers = {kGreen};  // accepted once, then cancelled: the colour last accepted
-    for (auto [start, length, button] : {std::tuple{0L, 5L, IDC_COMMAND26}, {0L, 5L, IDC_COMMAND27},
-                                         {6L, 3L, IDC_COMMAND29}, {0L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND30},
-                                         {8L, 1L, IDC_COMMAND30}}) {
-        Art().Select(start, length);
-        Click(button);
-    }
-    form_->OnCommand(IDC_PICTURE13, BN_CLICKED);
-    EXPECT_EQ(form_->Context().BoxColor(IDC_PICTURE13), kGreen);
-    const std::vector<Look> looks = Looks(Art());
-    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[5], looks[8]}),
-              (std::vector<Look>{{'H', kGreen, true, 10}, {'e', 0, true, 8}, {' ', 0, false, 10},
-                                 {'t', kGreen, false, 12}}));
-
-    for (auto [from, to] : {std::pair{kRed, kBlue}, {RGB(40, 40, 40), RGB(40, 40, 40)}}) {
-        DrawThreeLines();
-        Art().Select(17, 0);
-        Art().SetSelText("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
-        Art().Select(5, 5);
-        Art().SetSelFontSize(12);
-        NumberedBox(form_->Context(), 4).SetTextRTF(Art().TextRTF());
-        form_->Context().SetBoxColor(IDC_PICTURE13, from);
-        form_->Context().SetBoxColor(IDC_PICTURE14, to);
-        Click(IDC_COMMAND24);
-        ApplyArtFadePerCharacter(NumberedBox(form_->Context(), 4), static_cast<std::int32_t>(from), static_cast<std::int32_t>(to));
-        const std::vector<Look> faded = Looks(Art());
-        EXPECT_EQ(faded, Looks(NumberedBox(form_->Context(), 4)));
-        const auto schedule = ArtFadeColors(static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), 79);
-        EXPECT_EQ(faded[9].color, schedule[10]) << "each break counts two";
-        EXPECT_EQ(faded[4], (Look{'G', schedule[5], false, 12})) << "bold and sizes stay";
-        EXPECT_EQ((std::vector<std::uint32_t>{faded[74].color, faded[75].color, faded[76].color}),
-                  (std::vector{schedule[77], schedule[77], schedule[78]})) << "the emoji is one character";
-    }
-}
-
-// An art design goes out line by line with its pause and the nick in place of "sn%", text
-// designs with Auto Send; an art send ends at a second click (the timer started meanwhile
-// waiting its turn) and when the window is closed during a pause.
+// The format buttons and the fade; then an art design goes out line by line with its pause
+// and the nick in place of "sn%", text designs with Auto Send; an art send ends at a second
+// click, the timer started meanwhile waiting its turn.
 Form1* g_form = nullptr;
 std::string g_caption;  // Send To Room's caption during the send
-TEST_F(DesignTabs, SendingToARoom) {
+TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
     ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
-    const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19), Decoration(11) + "Hi"};
+    const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19),
+                        Decoration(11) + "Hi"};
     Start(2, designs);
-    DrawThreeLines();
-    Art().Select(3, 0);
-    Art().SetSelText(" sn% " + kMixedScripts);
-    form_->Context().SetControlText(IDC_LABEL3, "Bob");
-    Click(IDC_COMMAND25);
-    EXPECT_EQ(Shown(0), "Not Connected: Please Connect to the room first. (64)");
+    DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
+    const COLORREF grey = RGB(40, 40, 40);
+    ui_.colorAnswers = {grey};  // accepted once, then cancelled: the colour last accepted
+    for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
+                                         {5L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND27}, {0L, 1L, IDC_COMMAND30},
+                                         {1L, 1L, IDC_COMMAND30}}) {
+        Box(5).Select(start, length);
+        Click(button);
+    }
+    const std::vector<Look> looks = Looks(Box(5));  // Red, then Green: each button on its selection only
+    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[2], looks[4], looks[5]}),
+              (std::vector<Look>{{'R', grey, true, false, 160}, {'e', grey, true, false, 200},
+                                 {'d', kRed, true, false, 200}, {'G', kGreen, true, false, 200},
+                                 {'r', kGreen, true, false, 240}}));
+    Box(4).SetTextRTF(Box(5).TextRTF());
+    Ctx().SetBoxColor(IDC_PICTURE13, kRed);
+    Ctx().SetBoxColor(IDC_PICTURE14, kBlue);
+    Click(IDC_COMMAND24);
+    ApplyArtFadePerCharacter(Box(4), static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue));
+    const std::vector<Look> faded = Looks(Box(5));
+    EXPECT_EQ(faded, Looks(Box(4)));
+    const auto schedule = ArtFadeColors(static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue), 79);
+    EXPECT_EQ(faded[9], (Look{'\r', schedule[10], false, false, 200})) << "each break counts two";
+    EXPECT_EQ(faded[5], (Look{'r', schedule[6], true, false, 240})) << "bold and sizes stay";
+    EXPECT_EQ(std::get<1>(faded[75]), schedule[77]) << "the emoji is one character, whole in one colour";
+
+    DrawThreeLines(" sn% " + kMixedScripts);
+    Ctx().SetControlText(IDC_LABEL3, "Bob");
+    Click(IDC_COMMAND25);  // no room yet: the user is told, nothing sent
     form_->Link().SetPal10Classes();
     form_->Link().FillRoomList();
-    form_->Context().SetControlText(IDC_COMBO1, kUnicodeRoom);
-    form_->Context().SetControlText(IDC_TEXT5, "1,5");
+    Ctx().SetControlText(IDC_COMBO1, kUnicodeRoom);
+    Ctx().SetControlText(IDC_TEXT5, "1,5");
     Click(IDC_COMMAND25);
     EXPECT_EQ(Shown(1), "Send To Room: The pause in Timer: must be a number of seconds, for example 1 or 0.5. (64)");
-    form_->Context().SetControlText(IDC_TEXT5, "0.5");
+    Ctx().SetControlText(IDC_TEXT5, "0.5");
     const ULONGLONG start = GetTickCount64();
     Click(IDC_COMMAND25);
     EXPECT_GE(GetTickCount64() - start, 1500u) << "three pauses, the last included";
-    EXPECT_EQ(NumberedBox(form_->Context(), 1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
-    EXPECT_EQ(Art().Text(), "Red sn% " + kMixedScripts + "\r\nGreen\r\nBlue!");
+    EXPECT_EQ(Box(1).Text().substr(0, 5), "Blue!") << "the composer keeps the last line";
+    EXPECT_EQ(Box(5).Text(), "Red\r\nGreen\r\nBlue! sn% " + kMixedScripts);
 
     Click(IDC_OPTION8);  // Auto Send "Yes"
-    form_->Context().SetBoxColor(IDC_PICTURE7, kGreen);
-    form_->Context().SetBoxColor(IDC_PICTURE10, RGB(1, 2, 3));  // shown, never applied
+    Ctx().SetBoxColor(IDC_PICTURE7, kGreen);
+    Ctx().SetBoxColor(IDC_PICTURE10, RGB(1, 2, 3));  // shown, never applied
     Click(IDC_CHECK3);  // Bold
     Click(IDC_CHECK2);  // 12 points
     Choose(0);
-    EXPECT_EQ(NumberedBox(form_->Context(), 1).SelStart(), 42) << "the caret waits at the end";
+    EXPECT_EQ(Box(1).SelStart(), 42) << "the caret waits at the end";
     Click(IDC_CHECK3);
     Click(IDC_CHECK4);  // 8 points
-    form_->Context().SetControlText(IDC_LABEL3, "No Nick");
+    Ctx().SetControlText(IDC_LABEL3, "No Nick");
     Choose(0);
-    HWND input = messenger.InputBox(kUnicodeRoom);
+    HWND input = form_->Link().FindInputBox();  // the chosen room's
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
     Choose(1);
     EXPECT_EQ(Text(input), "draft") << "an empty design sends nothing";
@@ -343,53 +309,40 @@ TEST_F(DesignTabs, SendingToARoom) {
     Choose(3);
 
     const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(7);
+    Lines texts;
+    for (const TranscriptEntry& entry : posted) texts.push_back(entry.room + ": " + entry.text);
+    const std::string in = kUnicodeRoom + ": ";
+    EXPECT_EQ(texts, (Lines{in + "Red", in + "Green", in + "Blue! Bob " + kMixedScripts,
+                            in + "Hi Bob! " + kMixedScripts, in + designs[0], in + designs[2], in + designs[3]}))
+        << "AD, 95 and F7 arrive as they are";
     ASSERT_EQ(posted.size(), 7u);
-    const std::tuple<std::string, COLORREF, bool> art[] = {
-        {"Red Bob " + kMixedScripts, kRed, true}, {"Green", kGreen, false}, {"Blue!", kBlue, true}};
-    for (std::size_t k = 0; k < 3; ++k) {
-        const auto& [line, color, bold] = art[k];
-        EXPECT_EQ(posted[k].room, kUnicodeRoom);
-        EXPECT_EQ(posted[k].text, line);
-        NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
-        const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
-        const std::u16string units = Utf16FromUtf8(line);
-        for (std::size_t i = 0; i < units.size(); ++i) EXPECT_EQ(looks.at(i), (Look{units[i], color, bold, 10})) << line;
+    // Art lines keep their own colour and bold; Auto Send gives the whole message its bold and size, faded.
+    const std::tuple<COLORREF, bool, LONG> formats[] = {{kRed, true, 200}, {kGreen, false, 200}, {kBlue, true, 200},
+                                                         {0, true, 240}, {0, false, 160}};
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto& [color, bold, twips] = formats[k];
+        Box(4).SetTextRTF(posted[k].rtf);
+        const std::vector<Look> shown = Looks(Box(4));
+        const std::u16string units = Utf16FromUtf8(posted[k].text);
+        for (std::size_t i = 0; i < units.size(); ++i)
+            EXPECT_EQ(shown.at(i), (Look{units[i], k < 3 ? color : std::get<1>(shown[i]), bold, false, twips})) << k;
+        if (k < 3) continue;
+        EXPECT_EQ(std::get<1>(shown.back()), kBlue) << "faded to exactly colour B";
+        EXPECT_EQ(std::get<1>(shown.at(shown.size() - 2)), kBlue) << "the emoji's two halves in one colour";
+        EXPECT_GT(GetGValue(std::get<1>(shown[0])), GetBValue(std::get<1>(shown[0]))) << "from colour A";
     }
-    for (std::size_t k = 3; k < 5; ++k) {
-        EXPECT_EQ(posted[k].text, (k == 3 ? "Hi Bob! " : "Hi sn%! ") + kMixedScripts);
-        NumberedBox(form_->Context(), 4).SetTextRTF(posted[k].rtf);
-        const std::vector<Look> looks = Looks(NumberedBox(form_->Context(), 4));
-        for (const Look& look : looks)
-            EXPECT_EQ(std::tuple(look.bold, look.size, look.italic), std::tuple(k == 3, k == 3 ? 12.0 : 8.0, false))
-                << static_cast<int>(look.ch);
-        EXPECT_EQ(looks.back().color, kBlue) << "faded to exactly colour B";
-        EXPECT_EQ(looks.at(looks.size() - 2).color, kBlue) << "the emoji's two halves in one colour";
-        EXPECT_GT(GetGValue(looks[0].color), GetBValue(looks[0].color)) << "from colour A";
-    }
-    for (std::size_t k : {5, 6}) EXPECT_EQ(posted[k].text, designs[k - 3]) << "AD, 95 and F7 arrive as they are";
 
     g_form = form_.get();
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
         g_caption = Text(g_form->Control(IDC_COMMAND25));
-        g_form->OnCommand(IDC_COMMAND8, BN_CLICKED);   // Start
+        g_form->OnCommand(IDC_COMMAND8, BN_CLICKED);  // Start
         g_form->OnCommand(IDC_COMMAND25, BN_CLICKED);
     });
     Click(IDC_COMMAND25);
     form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
     EXPECT_EQ(g_caption + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
     EXPECT_EQ(messenger.Transcript().size(), 8u) << "the first line, nothing of the timer's";
-
-    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageA(g_form->Hwnd(), WM_CLOSE, 0, 0);
-    });
-    Click(IDC_COMMAND25);
-    EXPECT_TRUE(form_->Context().Closed());
-    Sleep(300);
-    EXPECT_EQ(messenger.Transcript().size(), 9u) << "the first line only, then the close ended the send";
-    MSG quit;
-    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "left for the program's loop";
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <utility>
 
 #include "context/resource.h"
+#include "ui/line_list.h"
 #include "tests/win/demo_messenger_driver.h"
 
 namespace {
@@ -28,34 +28,24 @@ public:
 
     bool Start() {
         const std::string folder = AppFolder();
-        if (!DemoMessenger::Launch({}, pi_, folder + "vivarto.exe", folder)) return false;
-        WaitForInputIdle(pi_.hProcess, 10000);
-        return DemoMessenger::WaitUntil(10000, [&] { return (hwnd_ = FindMain()) != nullptr; });
+        return DemoMessenger::Launch({}, pi_, folder + "vivarto.exe", folder) &&
+               DemoMessenger::WaitUntil(10000, [&] { return (main_ = MainWindow()) != nullptr; });
     }
-
     // Closes the window as the user would; true when the program then ended by itself.
     bool Close() {
         if (!pi_.hProcess) return true;
-        if (IsWindow(hwnd_)) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+        PostMessageA(main_, WM_CLOSE, 0, 0);
         return DemoMessenger::Finish(pi_, 10000) == 0;
     }
 
-    HWND Main() const { return hwnd_; }
-
     HWND Control(int id) const {
         std::pair<int, HWND> find{id, nullptr};
-        EnumChildWindows(hwnd_, [](HWND h, LPARAM p) -> BOOL {
+        EnumChildWindows(main_, [](HWND h, LPARAM p) -> BOOL {
             auto* f = reinterpret_cast<std::pair<int, HWND>*>(p);
             return GetDlgCtrlID(h) == f->first ? (f->second = h, FALSE) : TRUE;
         }, reinterpret_cast<LPARAM>(&find));
         return find.second;
     }
-
-    // A click, without waiting on the program (a handler may run a while).
-    void Click(int id) const { PostMessageA(Control(id), BM_CLICK, 0, 0); }
-
-    std::vector<std::string> ListItems(int id) const { return ListBoxItems(Control(id)); }
-
     // The program's visible top-level windows: the main window, and any message box.
     std::vector<HWND> Windows() const {
         std::vector<HWND> found;
@@ -67,24 +57,15 @@ public:
         return found;
     }
 
-    int RoomCount() const { return static_cast<int>(SendMessageA(Control(IDC_COMBO1), CB_GETCOUNT, 0, 0)); }
-    // Position of a room in Combo1's list (the search text crosses processes;
-    // an item's text read back would not), -1 when it is not listed.
-    int RoomIndex(const char* room) const {
-        return static_cast<int>(SendMessageA(Control(IDC_COMBO1), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>(room)));
-    }
+    HWND main_ = nullptr;
 
 private:
-    // The window with the menu bar (a message box has none).
-    HWND FindMain() const {
+    HWND MainWindow() const {  // the one with the menu bar (a message box has none)
         for (HWND h : Windows())
             if (GetMenu(h)) return h;
         return nullptr;
     }
-
     PROCESS_INFORMATION pi_{};
-    HWND hwnd_ = nullptr;
 };
 
 // Each test: the messenger recorded as installed (as 11.3), its rooms open,
@@ -102,22 +83,20 @@ protected:
 // The format of what arrives, character by character, is the Main tab's messenger tests' business.
 TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
     ASSERT_TRUE(StartBoth({"Lobby", "Poetry Corner"}));
-    EXPECT_EQ(DemoMessenger::WindowText(vivarto.Main()), "Vivarto 11.5");
-    EXPECT_EQ(vivarto.RoomCount(), 2);
-    for (const char* room : {"Lobby", "Poetry Corner"}) EXPECT_GE(vivarto.RoomIndex(room), 0) << room;
+    EXPECT_EQ(DemoMessenger::WindowText(vivarto.main_), "Vivarto 11.5");
+    HWND combo = vivarto.Control(IDC_COMBO1);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
+    for (const char* room : {"Lobby", "Poetry Corner"})  // found by the search text, which crosses processes
+        EXPECT_NE(SendMessageA(combo, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(room)), CB_ERR) << room;
 
     // Regular: the room gets the composer's text as typed.
-    SendMessageA(vivarto.Control(IDC_COMBO1), CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>("Poetry Corner"));
-    vivarto.Click(IDC_OPTION2);
+    PostMessageA(vivarto.Control(IDC_OPTION2), BM_CLICK, 0, 0);
     SendMessageW(vivarto.Control(IDC_RICHTEXTBOX1), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(WideFromUtf8("hello \u2022 room").c_str()));
-    vivarto.Click(IDC_COMMAND1);
-    auto posted = messenger.WaitForTranscript(1);
+    PostMessageA(vivarto.Control(IDC_COMMAND1), BM_CLICK, 0, 0);  // a handler may run a while: no waiting on it
+    const auto posted = messenger.WaitForTranscript(1);
     ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].room, "Poetry Corner");
-    EXPECT_EQ(posted[0].text, "hello \u2022 room");
-
+    EXPECT_EQ(posted[0].room + ": " + posted[0].text, "Poetry Corner: hello \u2022 room");
     EXPECT_TRUE(vivarto.Close());
 }
 
@@ -125,19 +104,15 @@ TEST_F(VivartoEndToEnd, ListsTheRoomsSendsAndClosesCleanly) {
 // list files sure to be the starter ones.
 TEST_F(VivartoEndToEnd, FirstStartShowsTheStarterListsAndArtDesignWithoutAMessage) {
     if (!TestingRelease()) GTEST_SKIP() << "needs an unpacked release's folder";
-    auto starterLines = [](const char* file) {
-        std::ifstream in(std::string(VIVARTO_SOURCE_DIR "/app/starter/") + file, std::ios::binary);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
-        return lines;
-    };
     ASSERT_TRUE(StartBoth({"Lobby"}));
     Sleep(500);  // a message box would be up by now
     EXPECT_EQ(vivarto.Windows().size(), 1u) << "a message box came up";
-    EXPECT_EQ(vivarto.ListItems(IDC_LIST2), starterLines("dl.txt"));
-    EXPECT_EQ(vivarto.ListItems(IDC_LIST3), starterLines("dr.txt"));
-    EXPECT_EQ(vivarto.ListItems(IDC_LIST4).size(), starterLines("saved.txt").size());
-    ASSERT_EQ(vivarto.ListItems(IDC_LIST5), starterLines("dlist.txt"));
+    for (auto [list, file] : {std::pair{IDC_LIST2, "dl.txt"}, {IDC_LIST3, "dr.txt"}, {IDC_LIST4, "saved.txt"},
+                              {IDC_LIST5, "dlist.txt"}}) {
+        std::string bytes;
+        ReadWholeFile(VIVARTO_SOURCE_DIR "/app/starter/" + std::string(file), bytes);
+        ASSERT_EQ(ListBoxItems(vivarto.Control(list)), DecodeListFile(bytes).entries) << file;
+    }
 
     // Picking the art design in its list opens it from the Designs folder.
     HWND list5 = vivarto.Control(IDC_LIST5);

@@ -1,8 +1,6 @@
 #include "tests/win/win_test_support.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 int RecorderUi::MessageBox(HWND, const std::string& text, const std::string& title, UINT flags) {
     messages.push_back({text, title, flags});
@@ -31,19 +29,16 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+// The program's own file helpers: each is tested where the program uses it.
+void TempFolder::Write(const std::string& name, const std::string& bytes) const { ReplaceFileContent(File(name), bytes); }
 
 std::string TempFolder::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    ReadWholeFile(File(name), bytes);
+    return bytes;
 }
 
-bool TempFolder::Exists(const std::string& name) const {
-    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool TempFolder::Exists(const std::string& name) const { return FilePresent(File(name)); }
 
 RichTextBox& NumberedBox(TabContext& context, int number) {
     switch (number) {
