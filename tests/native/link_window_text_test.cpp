@@ -11,9 +11,8 @@ TEST(NoCaseComparison, AnsiCapitalsFoldWholeOrContained) {
     // Accented capitals of Windows-1252 fold too, in UTF-8 titles; × and ÷ are no pair; other scripts stay.
     EXPECT_TRUE(EqualsNoCase("ÄRZTE ÉTÉ ŠŒŽŸ", "ärzte été šœžÿ"));
     EXPECT_FALSE(EqualsNoCase("×", "÷"));
-    EXPECT_TRUE(ContainsNoCase("CAFÉ ☕ Λέσχη", "é ☕ Λέσ"));
+    EXPECT_TRUE(ContainsNoCase("CAFÉ ☕ Λέσχη Poetry", "é ☕ Λέσχη pOE"));
     EXPECT_EQ(LowerAnsi("A\x95" "1!Z"), "a\x95" "1!z");
-    EXPECT_TRUE(ContainsNoCase("Poetry Corner", "TRY COR"));
     EXPECT_FALSE(ContainsNoCase("Poetry Corner", "Poetry Corner 2"));
 }
 

@@ -62,14 +62,11 @@ std::string RandomMarkup(std::mt19937& rng) {
 TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsInOneStepOrCharByCharAndTypingGoesOnInTheLastFormat) {
     RichTextBox &fast = a_, &slow = b_;  // rendered in one step, and one character at a time
     fast.SetFontName("Courier New");  // what an empty markup must clear
-    fast.SetText("left over text");
-    fast.Select(0, 4);
-    fast.SetSelBold(true);
     std::mt19937 rng(3031);
+    // The random markups hold every tag kind; these add what they cannot: no
+    // text at all, a tag after the last character, and line breaks.
     std::vector<std::string> markups = {
-        "", "<B>x</b>y", "<Font Color=#E80017>Hi", "a>b<b >c<>", "<b<Font Color=#0000FF>>x", "<font face=\"Verdana\"><i>v",
-        "plain<b><font color=#00FF00>", "<b>", "<i><u><s>all</s></u></i>", "a<b>b<i>c</b>d</i>e", "open <b and no end", "<>>",
-        "\u00E9\u00E8\u20AC\u0178\u00FF", "<Font Color=#0000FF><b></b>",
+        "", "<b>", "<Font Color=#0000FF><b></b>", "open <b and no end",
         "<font face=\"Courier New\">{code}\\path<b>\u00E9t\u00E9 \u20AC\u0153\u00FF<i>it<u>ul<s>st</b></i></u></s>"
         "<Font Color=#123456>tab\there;",
         "<font color=#FF0000>one\r\n<b>two\r\n\r\n<font face=\"Tahoma\"><u>three\r</u>\nfour\r\n"};
