@@ -33,19 +33,17 @@ public:
     }
 
     // True once a window is up for every room; `options` go before the rooms.
-    bool Start(const std::vector<std::string>& rooms, std::string transcriptPath = std::string(),
-               DWORD timeoutMs = kDefaultTimeoutMs, const std::vector<std::string>& options = {}) {
+    bool Start(const std::vector<std::string>& rooms, const std::vector<std::string>& options = {}) {
         Close();
-        ownsTranscript_ = transcriptPath.empty();
         char folder[MAX_PATH] = {}, file[MAX_PATH] = {};
-        if (ownsTranscript_ && GetTempPathA(MAX_PATH, folder)) GetTempFileNameA(folder, "viv", 0, file);
-        transcript_ = ownsTranscript_ ? file : transcriptPath;
+        GetTempPathA(MAX_PATH, folder);
+        GetTempFileNameA(folder, "viv", 0, file);
+        transcript_ = file;
         std::vector<std::string> args = options;
         args.insert(args.end(), {"--transcript", transcript_, "--"});
         args.insert(args.end(), rooms.begin(), rooms.end());
-        if (!Launch(args, process_)) return false;
-        WaitForInputIdle(process_.hProcess, timeoutMs);
-        return WaitUntil(timeoutMs, [&] { return RoomWindows().size() >= rooms.size(); });
+        return Launch(args, process_) &&
+               WaitUntil(kDefaultTimeoutMs, [&] { return RoomWindows().size() >= rooms.size(); });
     }
     // The installer's record, made or removed by a run with --install / --uninstall.
     static bool Install(const std::string& version) { return RunToEnd({"--install", version}); }
@@ -100,8 +98,8 @@ public:
     void Close(DWORD timeoutMs = 5000) {
         for (HWND hwnd : RoomWindows()) PostMessageA(hwnd, WM_CLOSE, 0, 0);
         if (process_.hProcess) Finish(process_, timeoutMs);
-        if (ownsTranscript_) DeleteFileA(transcript_.c_str());
-        ownsTranscript_ = false;
+        if (!transcript_.empty()) DeleteFileA(transcript_.c_str());
+        transcript_.clear();
     }
 
     template <typename Condition>
@@ -143,7 +141,6 @@ private:
 
     PROCESS_INFORMATION process_{};
     std::string transcript_;
-    bool ownsTranscript_ = false;
 };
 
 // Both messenger uninstall records (32-bit view) removed before and after a test,
@@ -151,16 +148,15 @@ private:
 // their own, so the records are theirs to remove.
 class PalInstallRecordsGuard {
 public:
-    PalInstallRecordsGuard() { RemoveBoth(); }
-    ~PalInstallRecordsGuard() { RemoveBoth(); }
-    static void Remove(const std::string& name) {
-        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + name).c_str(),
-                        KEY_WOW64_32KEY, 0);
-    }
+    PalInstallRecordsGuard() { Clear(); }
+    ~PalInstallRecordsGuard() { Clear(); }
 
 private:
-    static void RemoveBoth() {
-        for (const char* name : {"PalTalk8.2", "Paltalk Messenger"}) Remove(name);
+    static void Clear() {
+        for (const char* name : {"PalTalk8.2", "Paltalk Messenger"})
+            RegDeleteKeyExA(HKEY_LOCAL_MACHINE,
+                            (std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + name).c_str(),
+                            KEY_WOW64_32KEY, 0);
     }
 };
 

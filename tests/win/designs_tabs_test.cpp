@@ -244,7 +244,7 @@ Form1* g_form = nullptr;
 std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
-    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
+    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
     const Lines designs{"Hi sn%! " + kMixedScripts, "", Decoration(94) + " Thanks " + Decoration(19),
                         Decoration(11) + "Hi"};
     Start(2, designs);

@@ -66,7 +66,7 @@ TEST_F(DemoRooms, EachMessageArrivesWholeInTheRoomNamedAndPartOfATitleDeliversNo
 }
 
 TEST_F(DemoRooms, AHungMessengerDoesNotFreezeTheSender) {
-    ASSERT_TRUE(messenger_.Start({"Lobby"}, "", DemoMessenger::kDefaultTimeoutMs, {"--freeze-after-post", "7000"}));
+    ASSERT_TRUE(messenger_.Start({"Lobby"}, {"--freeze-after-post", "7000"}));
     ASSERT_EQ(Send("Lobby", "{\\rtf1\\ansi before}").size(), 1u);  // answered, then the room stops reading
     Sleep(5600);  // the system calls a window hung after five seconds of that
     const ULONGLONG start = GetTickCount64();

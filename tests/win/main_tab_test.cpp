@@ -210,10 +210,9 @@ TEST_F(MainTabTest, EnterBreaksALineInTheComposerAddsTheNickFromText3AndPressesN
 // Send, Command15, the timer and the dance bot in one messenger run, with a nick no code page holds,
 // into a room titled likewise: every character arrives, and the fade colours each as a person counts it.
 TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutInAndTheFadeOfTheirPath) {
-    PalInstallRecordsGuard::Remove("PalTalk8.2");
     ASSERT_TRUE(DemoMessenger::Install("11.3"));
     // The room's input box has a look of its own: only what a message states overrides it.
-    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}, "", DemoMessenger::kDefaultTimeoutMs, {"--styled-input"}));
+    ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}, {"--styled-input"}));
     Open();
     // Refused without a room (Send and the timer), then with a pause that is not a number (more than a day).
     form->Context().SetControlText(IDC_COMBO1, "");
