@@ -42,22 +42,25 @@ public:
         std::vector<std::string> args = options;
         args.insert(args.end(), {"--transcript", transcript_, "--"});
         args.insert(args.end(), rooms.begin(), rooms.end());
-        return Launch(args, process_) &&
-               WaitUntil(kDefaultTimeoutMs, [&] { return RoomWindows().size() >= rooms.size(); });
+        if (!Launch(args, process_)) return false;
+        WaitForInputIdle(process_.hProcess, kDefaultTimeoutMs);  // its rooms' boxes made, not only their windows
+        return WaitUntil(kDefaultTimeoutMs, [&] { return RoomWindows().size() >= rooms.size(); });
     }
     // The installer's record, made or removed by a run with --install / --uninstall.
     static bool Install(const std::string& version) { return RunToEnd({"--install", version}); }
     static bool Uninstall() { return RunToEnd({"--uninstall"}); }
 
     // Topmost first.
-    std::vector<HWND> RoomWindows() const {
-        std::vector<HWND> rooms;
-        for (HWND h = nullptr; process_.hProcess && (h = FindWindowExA(nullptr, h, "DlgGroupChat Window Class", nullptr));) {
+    std::vector<HWND> RoomWindows() const { return TopWindows(process_, "DlgGroupChat Window Class"); }
+    // The top-level windows of `process` (of one class when given), topmost first.
+    static std::vector<HWND> TopWindows(const PROCESS_INFORMATION& process, const char* className = nullptr) {
+        std::vector<HWND> found;
+        for (HWND h = nullptr; process.hProcess && (h = FindWindowExA(nullptr, h, className, nullptr));) {
             DWORD pid = 0;
             GetWindowThreadProcessId(h, &pid);
-            if (pid == process_.dwProcessId) rooms.push_back(h);
+            if (pid == process.dwProcessId) found.push_back(h);
         }
-        return rooms;
+        return found;
     }
     HWND RoomWindow(const std::string& room) const {
         for (HWND hwnd : RoomWindows())

@@ -48,12 +48,8 @@ public:
     }
     // The program's visible top-level windows: the main window, and any message box.
     std::vector<HWND> Windows() const {
-        std::vector<HWND> found;
-        for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, nullptr, nullptr));) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(h, &pid);
-            if (pid == pi_.dwProcessId && IsWindowVisible(h)) found.push_back(h);
-        }
+        std::vector<HWND> found = DemoMessenger::TopWindows(pi_);
+        std::erase_if(found, [](HWND h) { return !IsWindowVisible(h); });
         return found;
     }
 
