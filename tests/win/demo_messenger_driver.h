@@ -24,9 +24,7 @@ public:
 
     // The exe beside the running one (the build puts them in one folder), or
     // the one named second on the test's command line (an unpacked release's).
-    static std::string ExePath() { return __argc > 2 ? FullPath(__argv[2]) : TestFolder() + "demo_messenger.exe"; }
-    // The running test's folder, with its trailing backslash.
-    static std::string TestFolder() { return ExeFolder() + "\\"; }
+    static std::string ExePath() { return __argc > 2 ? FullPath(__argv[2]) : ExeFolder() + "\\demo_messenger.exe"; }
     static std::string FullPath(const std::string& path) {
         char full[MAX_PATH] = {};
         return std::string(full, GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr));
@@ -98,9 +96,9 @@ public:
     }
 
     // WM_CLOSE to every room; killed when that does not end it in time.
-    void Close(DWORD timeoutMs = 5000) {
+    void Close() {
         for (HWND hwnd : RoomWindows()) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        if (process_.hProcess) Finish(process_, timeoutMs);
+        if (process_.hProcess) Finish(process_, 5000);
         if (!transcript_.empty()) DeleteFileA(transcript_.c_str());
         transcript_.clear();
     }
@@ -149,12 +147,9 @@ private:
 // Both messenger uninstall records (32-bit view) removed before and after a test,
 // so each starts with no messenger installed; the tests run in a Wine prefix of
 // their own, so the records are theirs to remove.
-class PalInstallRecordsGuard {
-public:
+struct PalInstallRecordsGuard {
     PalInstallRecordsGuard() { Clear(); }
     ~PalInstallRecordsGuard() { Clear(); }
-
-private:
     static void Clear() {
         for (const char* name : {"PalTalk8.2", "Paltalk Messenger"})
             RegDeleteKeyExA(HKEY_LOCAL_MACHINE,
@@ -183,5 +178,4 @@ struct LinkWindows : RoomChooser {
         return shown + " > " + Text();
     }
     std::string Text() const { return DemoMessenger::WindowText(combo1); }
-    void SetText(const std::string& text) const { SetWindowTextUtf8(combo1, text); }
 };

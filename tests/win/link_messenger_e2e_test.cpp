@@ -16,7 +16,7 @@ protected:
     }
     // Delivery is synchronous: the messenger has posted (or not) when this returns.
     std::vector<TranscriptEntry> Send(const std::string& room, const std::string& rtf) {
-        main_.SetText(room);
+        SetWindowTextUtf8(main_.combo1, room);
         std::string message = rtf;
         link_.TxtSendPal(message);
         EXPECT_EQ(message, rtf);

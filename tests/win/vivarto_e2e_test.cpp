@@ -19,7 +19,7 @@ bool TestingRelease() { return __argc > 1; }
 
 // The folder the program is started from, like a double-click in it would.
 std::string AppFolder() {
-    return TestingRelease() ? DemoMessenger::FullPath(__argv[1]) + "\\" : DemoMessenger::TestFolder();
+    return TestingRelease() ? DemoMessenger::FullPath(__argv[1]) + "\\" : ExeFolder() + "\\";
 }
 
 class Vivarto {
