@@ -26,13 +26,12 @@ LRESULT CALLBACK LogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// One hidden window for every test, its messages going to LogProc.
 HWND Window() {
     static const HWND hwnd = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = LogProc;
-        wc.lpszClassName = "VivartoDelayTest";
-        RegisterClassA(&wc);
-        return CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        HWND h = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LogProc));
+        return h;
     }();
     return hwnd;
 }
@@ -56,8 +55,7 @@ TEST(Delay, WaitsAsLongAsAskedSleepingYetServingEachEventAsItComes) {
         EXPECT_TRUE(Delay(seconds));
         const double waited = Since(g_start), cpu = CpuSeconds() - cpuBefore;
         EXPECT_TRUE(seconds > 0 ? waited >= seconds && waited < seconds + 0.2 : waited < 0.1) << seconds << ": " << waited;
-        ASSERT_EQ(g_notes.size(), 1u) << seconds;
-        EXPECT_LT(g_notes[0], 0.1) << seconds;
+        EXPECT_TRUE(g_notes.size() == 1 && g_notes[0] < 0.1) << seconds << ": " << testing::PrintToString(g_notes);
         if (seconds > 0) EXPECT_TRUE(cpu / waited < 0.05 && g_ticks >= 20) << "CPU " << cpu << " s, " << g_ticks << " ticks";
     }
     KillTimer(Window(), kTick);
