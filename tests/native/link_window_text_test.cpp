@@ -7,13 +7,10 @@
 using namespace std::string_literals;
 
 TEST(NoCaseComparison, AnsiCapitalsFoldWholeOrContained) {
-    EXPECT_TRUE(EqualsNoCase("DlgGroupChat Window Class", "dlggroupchat window class"));
-    // Accented capitals of Windows-1252 fold too, in UTF-8 titles; × and ÷ are no pair; other scripts stay.
-    EXPECT_TRUE(EqualsNoCase("ÄRZTE ÉTÉ ŠŒŽŸ", "ärzte été šœžÿ"));
-    EXPECT_FALSE(EqualsNoCase("×", "÷"));
+    // Accented capitals of Windows-1252 fold too, in UTF-8 titles; × and ÷ are no pair; other scripts, and
+    // bytes that are not UTF-8, stay.
+    EXPECT_EQ(LowerAnsi("ÄRZTE ÉTÉ ŠŒŽŸ × Λ \x95 1!Z"), "ärzte été šœžÿ × Λ \x95 1!z");
     EXPECT_TRUE(ContainsNoCase("CAFÉ ☕ Λέσχη Poetry", "é ☕ Λέσχη pOE"));
-    EXPECT_EQ(LowerAnsi("A\x95" "1!Z"), "a\x95" "1!z");
-    EXPECT_FALSE(ContainsNoCase("Poetry Corner", "Poetry Corner 2"));
 }
 
 TEST(WideCopySafeBuffer, AWideCopyStopsInsideTheBufferAfterTheWholeText) {
