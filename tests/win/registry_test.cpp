@@ -30,23 +30,21 @@ public:
         : root_(root), view_(view), leaf_("VivartoTest-" + tag + "-" + std::to_string(GetCurrentProcessId())) {
         Remove();
     }
-    ~ScratchKey() {
-        Remove();
-        EXPECT_FALSE(Exists()) << "left behind: " << Path();
-    }
+    ~ScratchKey() { Remove(); }
     std::string Path(const std::string& below = {}) const {
         return (root_ == HKEY_CURRENT_USER ? "HKCU\\" : "HKLM\\") + Sub(below);
     }
     bool Exists(const std::string& below = {}) const {
-        const HKEY key = Open(below);
-        return key && RegCloseKey(key) == 0;
+        HKEY key = nullptr;
+        return !RegOpenKeyExA(root_, Sub(below).c_str(), 0, KEY_READ | view_, &key) && !RegCloseKey(key);
     }
-    // The stored bytes of a value (and its type), empty when it is missing.
+    // The stored bytes of a value (and its type), empty when it or its key is missing.
     std::string Read(const std::string& name, const std::string& below = {}, DWORD* type = nullptr) const {
         std::string bytes(1 << 17, '\0');
         DWORD size = static_cast<DWORD>(bytes.size());
-        const HKEY key = Open(below);
-        if (!key || RegQueryValueExA(key, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(bytes.data()), &size))
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(root_, Sub(below).c_str(), 0, KEY_READ | view_, &key) ||
+            RegQueryValueExA(key, name.c_str(), nullptr, type, reinterpret_cast<BYTE*>(bytes.data()), &size))
             size = 0;
         RegCloseKey(key);
         return bytes.substr(0, size);
@@ -66,26 +64,20 @@ public:
 
 private:
     std::string Sub(const std::string& below) const { return "Software\\" + leaf_ + (below.empty() ? "" : "\\" + below); }
-    HKEY Open(const std::string& below) const {
-        HKEY key = nullptr;
-        RegOpenKeyExA(root_, Sub(below).c_str(), 0, KEY_READ | view_, &key);
-        return key;
-    }
     HKEY root_;
     REGSAM view_;
     std::string leaf_;
 };
 
-// A key's values as EnumValues lists them, "name=" + "#" number, "$" text or
-// "-" other type, sorted, so a listing reads as one expectation.
+// A key's values as EnumValues lists them, after their number: "name=" + "#" number, "$" text or "-" other
+// type, sorted, so a listing reads as one expectation. The arrays come in stale: EnumValues clears them.
 Lines Listing(RegAccess& reg, const std::string& path, long onlyType = -1) {
-    Lines names, out;
-    std::vector<RegValue> values;
-    const long count = reg.EnumValues(path, names, values, onlyType);
-    EXPECT_EQ(count, static_cast<long>(names.size())) << path;
+    std::vector<RegValue> values{"stale"s};
+    Lines names{"stale"};
+    Lines out{std::to_string(reg.EnumValues(path, names, values, onlyType))};
     for (size_t i = 0; i < names.size(); ++i)
         out.push_back(names[i] + "=" + "-$#"[values.at(i).index()] + RegValueText(values[i]));
-    std::sort(out.begin(), out.end());
+    std::sort(out.begin() + 1, out.end());
     return out;
 }
 
@@ -99,133 +91,111 @@ protected:
     std::string KeyLine(const std::string& below = {}) const { return "[" + LongPath(below).append("]"); }
 };
 
-TEST_F(RegistryTest, KeysAreCreatedListedAndKilledOnlyWhenEmpty) {
-    Lines keys{"stale"};
-    EXPECT_FALSE(reg.KeyExists(P()));
+// Each kind of value RegAccess writes, from the text it is given: as listed (strings trimmed, "@" the default
+// value only when written) and as exported, exactly as stored.
+const struct { const char *name, *written, *listed, *exported; DWORD type; } kKinds[] = {
+    {"@", "the default", "=$the default", "@=\"the default\"", REG_SZ},
+    {"str", "  padded", "str=$padded", "\"str\"=\"  padded\"", REG_SZ},
+    {"bin", "01 ab FF", "bin=$01 AB FF", "\"bin\"=hex:01,AB,FF", REG_BINARY},
+    {"empty", "", "empty=$", "\"empty\"=hex:", REG_BINARY},
+    {"max", "-1", "max=#-1", "\"max\"=dword:FFFFFFFF", REG_DWORD},
+    {"num", "31", "num=#31", "\"num\"=dword:0000001F", REG_DWORD}};
+
+// Keys are created with every missing level above them, and a key with subkeys is not killed. The export writes
+// a key's default, strings, binary values and numbers, then its subkeys depth first, into a new file, and reports
+// each key to the caller before its block.
+TEST_F(RegistryTest, KeysAndEachKindOfValueAreWrittenListedExportedDepthFirstAndKilledOnlyWhenEmpty) {
+    Lines keys{"stale"}, shown, listed{"7", "multi=-"}, block{"REGEDIT4", "", KeyLine()};
     EXPECT_TRUE(reg.EnumKeys(P(), keys) == -1 && keys.empty());
-    for (const char* name : {"Gamma", "alpha", "Beta Key", "alpha\\nested\\c"}) EXPECT_NE(reg.CreateKey(P(name)), 0);
-    EXPECT_TRUE(reg.KeyExists(P("alpha\\nested\\c")) && key.Exists("alpha\\nested\\c"));
-    EXPECT_TRUE(reg.HaveSubkey(P()) && !reg.HaveSubkey(P("Gamma")) && reg.EnumKeys(P("Gamma"), keys) == 0);
-    EXPECT_EQ(reg.EnumKeys(P(), keys), 3);
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (Lines{"Beta Key", "Gamma", "alpha"}));
-    EXPECT_NE(reg.KillKey(P("alpha\\nested\\c")), 0);
-    EXPECT_FALSE(key.Exists("alpha\\nested\\c"));
-    EXPECT_NE(reg.KillKey(P("alpha")), 0);  // opens, but a key with subkeys stays
-    EXPECT_TRUE(key.Exists("alpha\\nested"));
-    EXPECT_EQ(reg.KillKey(P("alpha\\nested\\c")), 0);
-}
-
-// Strings read up to 254 characters, trimmed and without their NUL; numbers and
-// bytes as stored; a missing value, key or root gives the caller's default.
-TEST_F(RegistryTest, ValuesReadBackInTheirFormOrTheDefault) {
-    const struct { const char* name; std::string stored, read; } strings[] = {
-        {"lead", "  abc", "abc"}, {"trail", "abc  ", "abc  "}, {"empty", "", ""}, {"long", std::string(300, 'l'), "d"},
-        {"max", std::string(254, 'm'), std::string(254, 'm')}, {"255", std::string(255, 'x') + '\0', "d"},
-        {"@", "at sign\0"s, "at sign"}};
-    for (const auto& c : strings) key.Write(c.name, REG_SZ, c.stored);
-    for (const auto& c : strings) EXPECT_EQ(reg.ReadString(P(), c.name, "d"), c.read) << c.name;
-    EXPECT_NE(reg.WriteDWORD(P(), "n", 0x12345678), 0);
-    reg.WriteBinary(P(), "b", "01 ab FF");
-    reg.WriteBinary(P(), "none", "");
-    reg.WriteBinary(P(), "big", std::string(1200, 'A'));
-    key.Write("eight", REG_BINARY, std::string(8, '\1'));
-    key.Write("four", REG_BINARY, "*\0\0\0"s);  // the stored type is not checked
-    for (const auto& [name, read] : {std::pair{"n", 0x12345678}, {"absent", 55}, {"eight", 55}, {"four", 42}})
-        EXPECT_EQ(reg.ReadDWORD(P(), name, 55), read) << name;
-    const std::string big = RegAccess::BinToStr(std::string(600, '\xAA')).substr(1);
-    for (const auto& [name, read] : {std::pair{"b", "01 AB FF"}, {"none", ""}, {"absent", "dflt"}, {"big", big.c_str()}})
-        EXPECT_EQ(reg.ReadBinary(P(), name, "dflt"), read) << name;
-    // An unknown root fails every operation.
-    const std::string bad = "XYZW" + P().substr(4);
-    EXPECT_FALSE(reg.KeyExists(bad) || reg.ValueExists(bad, "n") || reg.HaveSubkey(bad));
-    EXPECT_EQ(reg.CreateKey(bad) | reg.KillKey(bad) | reg.KillValue(bad, "n") | reg.WriteString(bad, "a", "b") |
-                  reg.WriteDWORD(bad, "a", 1) | reg.WriteBinary(bad, "a", "01"), 0);
-    EXPECT_EQ(reg.ReadString(bad, "n", "d") + reg.ReadBinary(bad, "b", "AA") + std::to_string(reg.ReadDWORD(bad, "n", 7)),
-              "dAA7");
-    Lines names{"stale"};
-    std::vector<RegValue> values{"stale"s};
-    EXPECT_TRUE(reg.EnumValues(bad, names, values, -1) == -1 && names.empty() && values.empty());
-}
-
-// Writing into a missing key creates it (the export test writes so), unless told not to.
-TEST_F(RegistryTest, ValuesAreListedEachTypeInItsFormKilledAndWrittenIntoNewKeysOnlyWhenAllowed) {
-    reg.CreateKey(P());
-    EXPECT_EQ(Listing(reg, P()), Lines{});
-    reg.WriteString(P(), "str", "  padded text");
-    reg.WriteString(P(), "@", "dflt");
-    reg.WriteBinary(P(), "bin", "01 ab ff");
-    reg.WriteBinary(P(), "nobytes", "");
-    reg.WriteDWORD(P(), "num", 31);
-    key.Write("multi", REG_MULTI_SZ, "a\0b\0\0"s);
-    key.Write("  spaced", REG_DWORD, Le32(9));  // read again under the trimmed name: none
-    EXPECT_EQ(Listing(reg, P()), (Lines{"=$dflt", "bin=$01 AB FF", "multi=-", "nobytes=$", "num=#31", "spaced=#0",
-                                        "str=$padded text"}));
-    EXPECT_EQ(Listing(reg, P(), REG_DWORD), (Lines{"num=#31", "spaced=#0"}));
-    EXPECT_TRUE(reg.ValueExists(P(), "str") && reg.ValueExists(P(), "nobytes"));
-    EXPECT_NE(reg.KillValue(P(), "str"), 0);
-    EXPECT_NE(reg.KillValue(P(), "str"), 0);  // the key opened, the value already gone
-    EXPECT_TRUE(!reg.ValueExists(P(), "str") && reg.ValueExists(P(), "nobytes"));
-    // Names and data longer than the 255-character buffers are cut to them.
-    std::string bytes;
-    for (int i = 0; i < 400; ++i) bytes += static_cast<char>(i);
-    key.Write(std::string(300, 'n'), REG_DWORD, Le32(3), "long");
-    key.Write("bigbin", REG_BINARY, bytes, "long");
-    EXPECT_EQ(Listing(reg, P("long")), (Lines{"bigbin=$" + RegAccess::BinToStr(bytes.substr(0, 255)).substr(1),
-                                              std::string(255, 'n') + "=#0"}));
-    reg.CreateKeyIfDoesntExists(false);
-    EXPECT_EQ(reg.WriteString(P("other"), "v", "x") | reg.WriteDWORD(P("other"), "n", 1) |
-                  reg.WriteBinary(P("other"), "b", "01"), 0);
-    EXPECT_FALSE(key.Exists("other"));
-}
-
-// Under HKLM\Software the class works in the 32-bit view, as a 32-bit program does.
-TEST(RegAccessView, TheClassWritesReadsAndDeletesInThe32BitViewOnly) {
-    ScratchKey view32{"view", HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY}, view64{"view", HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY};
-    RegAccess reg;
-    ASSERT_NE(reg.WriteDWORD(view32.Path(), "Marker", 32), 0);
-    EXPECT_EQ(view32.Read("Marker") + "|" + view64.Read("Marker"), Le32(32) + "|");
-    view64.Write("Hidden", REG_SZ, "from64");
-    EXPECT_EQ(reg.ReadDWORD(view32.Path(), "Marker"), 32);
-    EXPECT_FALSE(reg.ValueExists(view32.Path(), "Hidden"));
-    EXPECT_NE(reg.KillKey(view32.Path()), 0);
-    EXPECT_TRUE(!view32.Exists() && view64.Exists());
-}
-
-TEST_F(RegistryTest, ExportWritesEachValueKindAndSubkeysDepthFirstIntoANewFileShowingEachKey) {
-    reg.WriteString(P(), "name", "abc");
-    reg.WriteBinary(P(), "b", "01 AB FF");
-    reg.WriteDWORD(P(), "n", 31);
-    reg.WriteString(P("A"), "@", "the default");
-    reg.WriteDWORD(P("A"), "max", -1);
-    key.Write("multi", REG_MULTI_SZ, "a\0b\0\0"s, "A");
+    EXPECT_TRUE(reg.CreateKey(P("A\\A1")) && reg.KeyExists(P("A\\A1")) && key.Exists("A\\A1"));  // and every level above
+    for (const auto& k : kKinds) {
+        EXPECT_NE(k.type == REG_SZ      ? reg.WriteString(P(), k.name, k.written)
+                  : k.type == REG_DWORD ? reg.WriteDWORD(P(), k.name, std::stol(k.written))
+                                        : reg.WriteBinary(P(), k.name, k.written), 0);
+        listed.push_back(k.listed);
+        block.push_back(k.exported);
+    }
+    key.Write("multi", REG_MULTI_SZ, "a\0b\0\0"s);  // other types are listed, never exported
+    std::sort(listed.begin() + 1, listed.end());
+    EXPECT_EQ(Listing(reg, P()), listed);
     key.Write("", REG_BINARY, "", "A\\A1");  // an empty binary default: one line, no "@=" string
     reg.WriteString(P("B"), "@", "");
-    const Lines top = {"REGEDIT4", "", KeyLine(), "\"name\"=\"abc\"", "\"b\"=hex:01,AB,FF", "\"n\"=dword:0000001F", ""};
+    EXPECT_TRUE(reg.HaveSubkey(P()) && !reg.HaveSubkey(P("B")) && Listing(reg, P("A")) == Lines{"0"});
+    EXPECT_TRUE(reg.EnumKeys(P(), keys) == 2 && keys == Lines({"A", "B"}) && reg.EnumKeys(P("B"), keys) == 0);
     ASSERT_EQ(reg.ExportToReg("hkcu" + P().substr(4), folder.File("flat.reg")), 1);
-    EXPECT_EQ(folder.Read("flat.reg"), Join(top));
+    EXPECT_EQ(folder.Read("flat.reg"), Join(block) + "\r\n");
     // The progress box shows the last key, after the events waiting have run.
     HWND box = CreateWindowExA(0, "EDIT", "", 0, 0, 0, 300, 40, nullptr, nullptr, nullptr, nullptr);
     PostMessageA(box, WM_APP, 0, 0);
-    const auto show = [box](const std::string& path) { ShowProgress(box, path); };
+    const auto show = [&](const std::string& path) {
+        ShowProgress(box, path);
+        shown.push_back(path);
+    };
     ASSERT_EQ(reg.ExportToReg(P(), folder.File("tree.reg"), true, show), 1);
     MSG waiting;
     EXPECT_FALSE(PeekMessageA(&waiting, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
     EXPECT_EQ(WindowTextOf(box), LongPath("B"));
     DestroyWindow(box);
-    EXPECT_EQ(folder.Read("tree.reg"),
-              Join(top) + Join({KeyLine("A"), "@=\"the default\"", "\"max\"=dword:FFFFFFFF", "", KeyLine("A\\A1"),
-                                "\"\"=hex:", "", KeyLine("B"), "@=\"\"", ""}));
+    EXPECT_EQ(shown, (Lines{LongPath(), LongPath("A"), LongPath("A\\A1"), LongPath("B")}));
+    EXPECT_EQ(folder.Read("tree.reg"), Join(block) + Join({"", KeyLine("A"), "", KeyLine("A\\A1"), "\"\"=hex:", "",
+                                                           KeyLine("B"), "@=\"\"", ""}));
     EXPECT_EQ(reg.ExportToReg(P(), folder.File("tree.reg")), 0);  // never overwrites
     EXPECT_EQ(reg.ExportToReg(P("gone"), folder.File("m.reg"), true), 1);
     EXPECT_EQ(folder.Read("m.reg"), Join({"REGEDIT4", "", KeyLine("gone"), ""}));
+    EXPECT_TRUE(reg.KillKey(P("A\\A1")) && !key.Exists("A\\A1"));
+    EXPECT_TRUE(reg.KillKey(P()) && key.Exists("A"));  // opens, but a key with subkeys stays
+    EXPECT_EQ(reg.KillKey(P("A\\A1")), 0);
+}
+
+// Strings read up to 254 characters, trimmed and without their NUL; a number from any four bytes; names and data
+// listed cut to the 255-character buffers. A missing value, key or root gives the caller's default.
+TEST_F(RegistryTest, ReadsAndListingsKeepToTheirBuffersAndAnUnknownRootFailsEverything) {
+    const struct { const char* name; std::string stored, read; } strings[] = {
+        {"lead", "  abc", "abc"}, {"trail", "abc  ", "abc  "}, {"empty", "", ""}, {"@", "at sign\0"s, "at sign"},
+        {"max", std::string(254, 'm'), std::string(254, 'm')}, {"255", std::string(255, 'x') + '\0', "d"}};
+    for (const auto& c : strings) key.Write(c.name, REG_SZ, c.stored);
+    for (const auto& c : strings) EXPECT_EQ(reg.ReadString(P(), c.name, "d"), c.read) << c.name;
+    key.Write("eight", REG_BINARY, std::string(8, '\1'));
+    key.Write("four", REG_BINARY, "*\0\0\0"s);  // the stored type is not checked
+    for (const auto& [name, read] : {std::pair{"absent", 55}, {"eight", 55}, {"four", 42}})
+        EXPECT_EQ(reg.ReadDWORD(P(), name, 55), read) << name;
+    reg.WriteBinary(P(), "big", std::string(1200, 'A'));
+    const std::string big = RegAccess::BinToStr(std::string(600, '\xAA')).substr(1);
+    EXPECT_EQ(reg.ReadBinary(P(), "big"), big);
+    EXPECT_EQ(reg.ReadBinary(P(), "empty", "?") + "|" + reg.ReadBinary(P(), "absent", "?"), "|?");
+    // The second kill opens the key all the same, the value already gone.
+    EXPECT_TRUE(reg.KillValue(P(), "lead") && reg.KillValue(P(), "lead") && !reg.ValueExists(P(), "lead"));
+    EXPECT_TRUE(reg.ValueExists(P(), "empty"));
+    // A listed name is read again trimmed, and then finds nothing.
+    key.Write(std::string(300, 'n'), REG_DWORD, Le32(3));
+    key.Write("  spaced", REG_DWORD, Le32(9));
+    EXPECT_EQ(Listing(reg, P(), REG_DWORD), (Lines{"2", std::string(255, 'n') + "=#0", "spaced=#0"}));
+    EXPECT_EQ(Listing(reg, P(), REG_BINARY),
+              (Lines{"3", "big=$" + big.substr(0, 255 * 3 - 1), "eight=$01 01 01 01 01 01 01 01", "four=$2A 00 00 00"}));
+    const std::string bad = "XYZW" + P().substr(4);
+    EXPECT_FALSE(reg.KeyExists(bad) || reg.ValueExists(bad, "n") || reg.HaveSubkey(bad));
+    EXPECT_EQ(reg.CreateKey(bad) | reg.KillKey(bad) | reg.KillValue(bad, "n") | reg.WriteDWORD(bad, "a", 1), 0);
+    EXPECT_EQ(reg.ReadString(bad, "n", "d") + reg.ReadBinary(bad, "b", "AA") + std::to_string(reg.ReadDWORD(bad, "n", 7)),
+              "dAA7");
+    EXPECT_EQ(Listing(reg, bad), Lines{"-1"});
+    // Writing into a missing key creates it (the export test writes so), unless told not to.
+    reg.CreateKeyIfDoesntExists(false);
+    EXPECT_TRUE(reg.WriteString(P("other"), "v", "x") == 0 && !key.Exists("other"));
+}
+
+// Under HKLM\Software the class works in the 32-bit view, as a 32-bit program does.
+TEST_F(RegistryTest, TheClassWritesReadsAndDeletesInThe32BitViewOnly) {
+    ScratchKey view32{"view", HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY}, view64{"view", HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY};
+    ASSERT_NE(reg.WriteDWORD(view32.Path(), "Marker", 32), 0);
+    EXPECT_EQ(view32.Read("Marker") + "|" + view64.Read("Marker"), Le32(32) + "|");
+    view64.Write("Hidden", REG_SZ, "from64");
+    EXPECT_TRUE(reg.ReadDWORD(view32.Path(), "Marker") == 32 && !reg.ValueExists(view32.Path(), "Hidden"));
+    EXPECT_TRUE(reg.KillKey(view32.Path()) && !view32.Exists() && view64.Exists());
 }
 
 // Random keys and values of every kind we export, with the characters the file format has to quote or escape, are
-// exported, removed and imported again: the same tree comes back, and no line of their data acts on another key.
+// exported, removed and imported again: the same tree comes back, and no line of their data acts as a key line.
 TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
-    ScratchKey victim("victim");
-    reg.CreateKey(victim.Path());
     std::mt19937 rng(13);
     const auto text = [&](size_t length) {
         const std::string alphabet = "abc \"\\=@[];-\r\n\xE9\t";
@@ -238,8 +208,7 @@ TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
         key.Write(name, type, bytes, below);
         stored[{below, name}] = {type, key.Read(name, below)};  // as read back: a string with its NUL
     };
-    const std::string victimPath = "HKEY_CURRENT_USER" + victim.Path().substr(4);
-    write("", "", REG_SZ, "x\r\n[-" + victimPath + "]\r\n[" + victimPath + "\\planted]\r\n\"v\"=\"1\"");
+    write("", "", REG_SZ, "x\r\n[" + LongPath("planted") + "]\r\n\"v\"=\"1\"");
     write("", "@", REG_SZ, "named at");
     write("", "Stale", REG_SZ, "");  // empty, and deleted below
     for (const char* below : {"", "a]b", "a]b\\ \"=q@;", "[-c", "[-c\\e e "})
@@ -254,8 +223,7 @@ TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
     key.Remove();
     reg.CreateKeyIfDoesntExists(false);  // an import creates the keys it writes to all the same
     ASSERT_EQ(reg.ImportFromReg(folder.File("all.reg")), 1);
-    EXPECT_TRUE(reg.CreateKeyIfDoesntExists());
-    EXPECT_TRUE(victim.Exists() && !victim.Exists("planted"));
+    EXPECT_TRUE(reg.CreateKeyIfDoesntExists() && !key.Exists("planted"));
     for (const auto& [at, value] : stored) {
         DWORD type = 0;
         EXPECT_TRUE(key.Read(at.second, at.first, &type) == value.second && type == value.first)
@@ -268,8 +236,8 @@ TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
     folder.Write("kill.reg", "regedit4\r\n" + deletions);
     EXPECT_EQ(reg.ImportFromReg(folder.File("bad.reg")), 0);
     EXPECT_EQ(reg.ImportFromReg(folder.File("kill.reg")), 1);
-    EXPECT_TRUE(!key.Exists("[-c\\e e ") && key.Exists("[-c"));
-    EXPECT_EQ(key.Read("") + "|" + key.Read("Stale") + "|" + key.Read("@"), "||named at"s + '\0');
+    EXPECT_TRUE(!key.Exists("[-c\\e e ") && key.Exists("[-c") && !reg.ValueExists(P(), "Stale"));
+    EXPECT_EQ(key.Read("") + "|" + key.Read("@"), "|named at"s + '\0');
     // A name holding a line break has no form in the file: the export is refused and leaves no file.
     key.Write("line\r\nbreak", REG_SZ, "v");
     EXPECT_EQ(reg.ExportToReg(P(), folder.File("refused.reg")), 0);
