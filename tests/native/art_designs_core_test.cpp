@@ -24,9 +24,6 @@ TEST(ArtFadeSchedule, ShortDesignsStepOnceEveryCharacter) {
     for (const auto& c : cases)
         EXPECT_EQ(ArtFadeColors(c.from, c.to, static_cast<long>(c.expected.size())), c.expected) << c.from;
     EXPECT_EQ(ArtFadeColors(0, 255, 21).at(20), 240u);  // still linear at 21: 20 steps of round(255 / 21)
-    EXPECT_TRUE(ArtFadeColors(0, 255, 0).empty());
-    EXPECT_EQ(ArtFadeRuns(0, 100, 5).size(), 5u);
-    EXPECT_TRUE(ArtFadeRuns(0, 255, 0).empty());
 }
 
 TEST(ArtFadeSchedule, LongDesignsHoldEachColourForARunAndCreep) {
@@ -55,7 +52,6 @@ TEST(ArtFadeSchedule, LongDesignsHoldEachColourForARunAndCreep) {
     ASSERT_EQ(runs.size(), 5u);
     EXPECT_EQ(runs[4].start, 408);
     EXPECT_EQ(runs[4].color, 4u);
-    EXPECT_LE(ArtFadeRuns(0, 0xFFFFFF, 8198).size(), 20u) << "a long design takes few format calls";
 }
 
 TEST(ArtDesignText, FileNamesAndLines) {
