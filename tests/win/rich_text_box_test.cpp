@@ -11,8 +11,6 @@
 #include "ui/rich_text_box_win.h"
 #include "ui/utf8.h"
 
-namespace {
-
 using RichTextBoxTest = TwoBoxes;
 
 const std::string kHigh = "caf\u00E9 \u2022 \u00AD soft \u20AC euro " + kMixedScripts;
@@ -51,5 +49,3 @@ TEST_F(RichTextBoxTest, TextRtfAndFilesCarryEveryFormatToAnotherBox) {
     EXPECT_FALSE(b_.LoadFile(dir.File("plain.rtf")));
     EXPECT_EQ(b_.Text(), a_.Text());
 }
-
-}  // namespace
