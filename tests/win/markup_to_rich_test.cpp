@@ -40,8 +40,7 @@ std::string RandomMarkup(std::mt19937& rng) {
     static const std::vector<std::string> kTags = {
         "<b>", "</b>", "<i>", "</i>", "<u>", "</u>", "<s>", "</s>", "<font face=\"Verdana\">", "<font face=Tahoma>",
         "<font face=\"Courier New\">", "<font face=\"Times New Roman\" size=3>", "<font face=\"Comic Sans MS>",
-        "<font face=\"Arial\">", "<b >", "</font>", "<>", "<br>", "<font>", "<font color=red>", "<font color=#f00>",
-        "<font color=#>", "<b<i>>"};
+        "<font face=\"Arial\">", "</font>", "<font color=red>", "<font color=#f00>", "<font color=#>", "<b<i>>"};
     static const std::vector<std::string> kText = {"a", "Hello", " ", "world ", ">", "\\", "{", "}", "{\\b x}",
                                                    "caf\u00E9", "\u20AC", "\u2022", "\u00FF", "\u00A0", "\t", ";", "\""};
     std::string out;
