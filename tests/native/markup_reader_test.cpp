@@ -7,11 +7,9 @@
 
 #include "effects/markup_reader.h"
 
-namespace {
-
 // A format as a short code: the styles "bius", "#RRGGBB" unless black, the
 // font name in quotes unless Arial, and the size unless 10 points.
-std::string Code(const CharFormat& f) {
+static std::string Code(const CharFormat& f) {
     char color[16];
     std::snprintf(color, sizeof(color), "#%02X%02X%02X", f.color & 0xFF, (f.color >> 8) & 0xFF, f.color >> 16);
     return std::string(f.bold ? "b" : "") + (f.italic ? "i" : "") + (f.underline ? "u" : "") +
@@ -21,14 +19,12 @@ std::string Code(const CharFormat& f) {
 
 // Every run as "{code}text", then "|{code}" of the format left for typing.
 // Unmerged or empty runs show as extra "{code}" marks.
-std::string Shown(const std::string& markup) {
+static std::string Shown(const std::string& markup) {
     const RenderedMarkup doc = ReadMarkup(markup);
     std::string out;
     for (const FormattedRun& run : doc.runs) out += "{" + Code(run.format) + "}" + std::string(run.text);
     return out + "|{" + Code(doc.endFormat) + "}";
 }
-
-}  // namespace
 
 TEST(MarkupReader, TagsTextAndTheFormatLeftForTyping) {
     const std::pair<const char*, const char*> cases[] = {
