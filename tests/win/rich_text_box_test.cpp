@@ -11,27 +11,21 @@
 #include "ui/rich_text_box_win.h"
 #include "ui/utf8.h"
 
-namespace {
-
 using RichTextBoxTest = TwoBoxes;
 
 const std::string kHigh = "caf\u00E9 \u2022 \u00AD soft \u20AC euro " + kMixedScripts;
 
-TEST_F(RichTextBoxTest, TextKeepsCrLfAndHighBytesAndPositionsCountABreakAsTwo) {
-    const std::string text = "first line\r\n" + kHigh + "\r\n\r\nlast";
+TEST_F(RichTextBoxTest, TextAndPositionsCountABreakAsTwoAndTextRtfAndFilesCarryEveryFormat) {
+    TempFolder dir;
+    const std::string text = "bold red\r\n" + kHigh + "\r\n\r\nlast";
     a_.SetText(text);
     EXPECT_EQ(a_.Text(), text);
-    EXPECT_EQ(a_.Length(), static_cast<long>(Utf16FromUtf8(text).size()));  // UTF-16 units
-    a_.SetText("ab\r\ncd\r\nef");
-    a_.Select(4, 2);
-    EXPECT_EQ(std::tuple(a_.SelText(), a_.SelStart(), a_.SelLength()), std::tuple("cd", 4L, 2L));
-    a_.SetSelStart(10);  // the end: an insertion point
-    EXPECT_EQ(std::pair(a_.SelStart(), a_.SelLength()), std::pair(10L, 0L));
-}
-
-TEST_F(RichTextBoxTest, TextRtfAndFilesCarryEveryFormatToAnotherBox) {
-    TempFolder dir;
-    a_.SetText("bold red\r\n" + kHigh);
+    const long length = static_cast<long>(Utf16FromUtf8(text).size());  // UTF-16 units
+    EXPECT_EQ(a_.Length(), length);
+    a_.Select(10, 4);
+    EXPECT_EQ(std::tuple(a_.SelText(), a_.SelStart(), a_.SelLength()), std::tuple("caf\u00E9", 10L, 4L));
+    a_.SetSelStart(length);  // the end: an insertion point
+    EXPECT_EQ(std::pair(a_.SelStart(), a_.SelLength()), std::pair(length, 0L));
     a_.Select(0, 4);
     a_.SetSelBold(true);
     a_.Select(5, 3);
@@ -51,5 +45,3 @@ TEST_F(RichTextBoxTest, TextRtfAndFilesCarryEveryFormatToAnotherBox) {
     EXPECT_FALSE(b_.LoadFile(dir.File("plain.rtf")));
     EXPECT_EQ(b_.Text(), a_.Text());
 }
-
-}  // namespace

@@ -41,14 +41,10 @@ std::string TempFolder::Read(const std::string& name) const {
 bool TempFolder::Exists(const std::string& name) const { return FilePresent(File(name)); }
 
 RichTextBox& NumberedBox(TabContext& context, int number) {
-    switch (number) {
-    case 1: return context.Composer();
-    case 2: return context.DanceFrame1();
-    case 3: return context.DanceFrame2();
-    case 4: return context.NickWorkBox();
-    case 5: return context.ArtDesign();
-    default: return context.ArtWorkBox();
-    }
+    static RichTextBox& (TabContext::*const kBoxes[])() = {&TabContext::Composer,    &TabContext::DanceFrame1,
+                                                           &TabContext::DanceFrame2, &TabContext::NickWorkBox,
+                                                           &TabContext::ArtDesign,   &TabContext::ArtWorkBox};
+    return (context.*kBoxes[number - 1])();
 }
 
 void TwoBoxes::SetUp() {
