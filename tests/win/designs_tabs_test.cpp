@@ -188,24 +188,22 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     ClickRows({4});
     EXPECT_EQ(Looks(Box(5)), drawn) << "from Designs\\heart.rtf in the folder the save made";
 
-    const std::string heart = dir_.Read("Designs\\heart.rtf");
     Box(5).SetText("changed");
-    ui_.nextAnswer = IDNO;
-    Click(IDC_COMMAND20);  // Save Changes
-    EXPECT_EQ(dir_.Read("Designs\\heart.rtf"), heart);
     ui_.nextAnswer = IDYES;
-    Click(IDC_COMMAND20);
+    Click(IDC_COMMAND20);  // Save Changes
     SendMessageA(List5(), LB_SETSEL, FALSE, -1);  // nothing highlighted: the question, then nothing
     Click(IDC_COMMAND20);
-    EXPECT_FALSE(dir_.Exists("Designs\\one.rtf"));
     form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);  // the Ctrl-click that took the last highlight away
     EXPECT_EQ(Box(5).Text(), "");
     ClickRows({2});  // ghost: no file
     ClickRows({3});  // a row leading out of Designs is listed, never opened nor written
     Click(IDC_COMMAND20);
-    CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
     ClickRows({0, 4});
     Box(5).SetText("lost");
+    ui_.nextAnswer = IDNO;
+    Click(IDC_COMMAND20);
+    ui_.nextAnswer = IDYES;
+    CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
     Click(IDC_COMMAND20);
     ClickRows({0, 4});
     EXPECT_EQ(Box(5).Text(), "changed");
@@ -219,7 +217,7 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "closed"}));
     EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
     const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
-    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, question, refusal, refusal, question, refusal,
+    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
                               question, "Save 16", "Saved 16"}));
 }
 
