@@ -176,17 +176,47 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
     EXPECT_TRUE(ListBoxItems(List4()).empty());
 }
 
-TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
-    Start(2, {}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
-    DrawThreeLines(" " + kMixedScripts);
-    const std::vector<Look> drawn = Looks(Box(5));
+// The format buttons and the fade; the library of designs saved in Designs and listed in
+// dlist.txt; then an art design goes out line by line with its pause and the nick in place
+// of "sn%", text designs with Auto Send; an art send ends at a second click, the timer
+// started meanwhile waiting its turn.
+Form1* g_form = nullptr;
+std::string g_caption;  // Send To Room's caption during the send
+TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
+    DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
+    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
+    const std::string hi = "Hi sn%! " + kMixedScripts;
+    Start(2, {hi, ""}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
+    DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
+    const COLORREF grey = RGB(40, 40, 40);
+    ui_.colorAnswers = {grey};  // accepted once, then cancelled: the colour last accepted
+    for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
+                                         {5L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND27}, {0L, 1L, IDC_COMMAND30},
+                                         {1L, 1L, IDC_COMMAND30}}) {
+        Box(5).Select(start, length);
+        Click(button);
+    }
+    const std::vector<Look> looks = Looks(Box(5));  // Red, then Green: each button on its selection only
+    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[2], looks[4], looks[5]}),
+              (std::vector<Look>{{'R', grey, true, false, 160}, {'e', grey, true, false, 200},
+                                 {'d', kRed, true, false, 200}, {'G', kGreen, true, false, 200},
+                                 {'r', kGreen, true, false, 240}}));
+    Box(4).SetTextRTF(Box(5).TextRTF());
+    Click(IDC_COMMAND24);  // Fade, from the boxes' start colours red to blue
+    ApplyArtFadePerCharacter(Box(4), static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue));
+    const std::vector<Look> faded = Looks(Box(5));
+    EXPECT_EQ(faded, Looks(Box(4)));
+    const auto schedule = ArtFadeColors(static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue), 79);
+    EXPECT_EQ(faded[9], (Look{'\r', schedule[10], false, false, 200})) << "each break counts two";
+    EXPECT_EQ(std::get<1>(faded[75]), schedule[77]) << "the emoji is one character, whole in one colour";
+
     // "Save As New": the window stays open after each refused name
     Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, {"a/b", "con", "x:y", "heart"}, IDC_FORM5_COMMAND1});
     EXPECT_EQ(dir_.Read("dlist.txt"), "one\r\ntwo\r\nghost\r\n..\\out\r\nheart\r\n");
     Click(IDC_COMMAND22);  // Clear
     EXPECT_EQ(Box(5).Text(), "");
     ClickRows({4});
-    EXPECT_EQ(Looks(Box(5)), drawn) << "from Designs\\heart.rtf in the folder the save made";
+    EXPECT_EQ(Looks(Box(5)), faded) << "from Designs\\heart.rtf in the folder the save made";
 
     Box(5).SetText("changed");
     ui_.nextAnswer = IDYES;
@@ -216,43 +246,6 @@ TEST_F(DesignTabs, ArtLibrarySavesReopensChangesAndDeletes) {
     Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, {"kept"}, IDC_FORM5_COMMAND1});
     EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "closed"}));
     EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
-    const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
-    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
-                              question, "Save 16", "Saved 16"}));
-}
-
-// The format buttons and the fade; then an art design goes out line by line with its pause
-// and the nick in place of "sn%", text designs with Auto Send; an art send ends at a second
-// click, the timer started meanwhile waiting its turn.
-Form1* g_form = nullptr;
-std::string g_caption;  // Send To Room's caption during the send
-TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
-    DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
-    ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
-    const std::string hi = "Hi sn%! " + kMixedScripts;
-    Start(2, {hi, ""});
-    DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
-    const COLORREF grey = RGB(40, 40, 40);
-    ui_.colorAnswers = {grey};  // accepted once, then cancelled: the colour last accepted
-    for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
-                                         {5L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND27}, {0L, 1L, IDC_COMMAND30},
-                                         {1L, 1L, IDC_COMMAND30}}) {
-        Box(5).Select(start, length);
-        Click(button);
-    }
-    const std::vector<Look> looks = Looks(Box(5));  // Red, then Green: each button on its selection only
-    EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[2], looks[4], looks[5]}),
-              (std::vector<Look>{{'R', grey, true, false, 160}, {'e', grey, true, false, 200},
-                                 {'d', kRed, true, false, 200}, {'G', kGreen, true, false, 200},
-                                 {'r', kGreen, true, false, 240}}));
-    Box(4).SetTextRTF(Box(5).TextRTF());
-    Click(IDC_COMMAND24);  // Fade, from the boxes' start colours red to blue
-    ApplyArtFadePerCharacter(Box(4), static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue));
-    const std::vector<Look> faded = Looks(Box(5));
-    EXPECT_EQ(faded, Looks(Box(4)));
-    const auto schedule = ArtFadeColors(static_cast<std::int32_t>(kRed), static_cast<std::int32_t>(kBlue), 79);
-    EXPECT_EQ(faded[9], (Look{'\r', schedule[10], false, false, 200})) << "each break counts two";
-    EXPECT_EQ(std::get<1>(faded[75]), schedule[77]) << "the emoji is one character, whole in one colour";
 
     DrawThreeLines(" sn% " + kMixedScripts);
     Ctx().SetControlText(IDC_LABEL3, "Bob");
@@ -261,7 +254,9 @@ TEST_F(DesignTabs, ArtFormatsFadesAndSendingToARoom) {
     Ctx().SetControlText(IDC_COMBO1, kUnicodeRoom);
     Ctx().SetControlText(IDC_TEXT5, "1,5");
     Click(IDC_COMMAND25);
-    EXPECT_EQ(Shown(), (Lines{"Not Connected 64", "Send To Room 64"})) << "the pause must be a number";
+    const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
+    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
+                              question, "Save 16", "Saved 16", "Not Connected 64", "Send To Room 64"}));
     Ctx().SetControlText(IDC_TEXT5, "0.5");
     const ULONGLONG start = GetTickCount64();
     Click(IDC_COMMAND25);
