@@ -21,7 +21,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 128, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 128, 0), kBlue = RGB(0, 0, 255), kGrey = RGB(40, 40, 40);
 const auto Text = DemoMessenger::WindowText;
 
 // What a character shows here: itself, its colour, bold, italic and size in twips.
@@ -185,11 +185,9 @@ std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
     ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
-    const std::string hi = "Hi sn%! " + kMixedScripts;
-    Start(2, {hi, ""}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
+    Start(2, {"Hi sn%! " + kMixedScripts, ""}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
     DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
-    const COLORREF grey = RGB(40, 40, 40);
-    ui_.colorAnswers = {grey};  // accepted once, then cancelled: the colour last accepted
+    ui_.colorAnswers = {kGrey};  // accepted once, then cancelled: the colour last accepted
     for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
                                          {5L, 1L, IDC_COMMAND28}, {0L, 1L, IDC_COMMAND27}, {0L, 1L, IDC_COMMAND30},
                                          {1L, 1L, IDC_COMMAND30}}) {
@@ -198,7 +196,7 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     }
     const std::vector<Look> looks = Looks(Box(5));  // Red, then Green: each button on its selection only
     EXPECT_EQ((std::vector<Look>{looks[0], looks[1], looks[2], looks[4], looks[5]}),
-              (std::vector<Look>{{'R', grey, true, false, 160}, {'e', grey, true, false, 200},
+              (std::vector<Look>{{'R', kGrey, true, false, 160}, {'e', kGrey, true, false, 200},
                                  {'d', kRed, true, false, 200}, {'G', kGreen, true, false, 200},
                                  {'r', kGreen, true, false, 240}}));
     Box(4).SetTextRTF(Box(5).TextRTF());
@@ -272,7 +270,6 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     EXPECT_EQ(Box(1).SelStart(), 42) << "the caret waits at the end";
     Click(IDC_CHECK3);
     Click(IDC_CHECK4);  // 8 points
-    Ctx().SetControlText(IDC_LABEL3, "No Nick");
     Choose(0);
     HWND input = form_->Link().FindInputBox();  // the chosen room's
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("draft"));
@@ -281,7 +278,8 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
 
     const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(5);
     ASSERT_EQ(posted.size(), 5u);
-    const Lines texts{"Red", "Green", "Blue! Bob " + kMixedScripts, "Hi Bob! " + kMixedScripts, hi};
+    const Lines texts{"Red", "Green", "Blue! Bob " + kMixedScripts, "Hi Bob! " + kMixedScripts,
+                      "Hi Bob! " + kMixedScripts};
     // Art lines keep their own colour and bold; Auto Send gives the whole message its bold and size, faded.
     const std::tuple<COLORREF, bool, LONG> formats[] = {{kRed, true, 200}, {kGreen, false, 200}, {kBlue, true, 200},
                                                          {0, true, 240}, {0, false, 160}};
