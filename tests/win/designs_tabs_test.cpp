@@ -15,7 +15,6 @@
 #include "tests/win/demo_messenger_driver.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
-#include "ui/line_list.h"
 #include "ui/utf8.h"
 
 namespace {
@@ -36,7 +35,7 @@ std::vector<Look> Looks(RichTextBox& box) {
 // A modal window is driven from a timer tick inside its own loop, as a user's clicks
 // would: each text typed into `field`, then `button` clicked; one left open is cancelled.
 // g_seen gets, over the whole test, the text each window opened with and "open" or
-// "closed" after each click.
+// "closed" after each click (and what other timer ticks saw).
 struct ModalScript { const char* title; int field; Lines typed; int button; } g_script;
 Lines g_seen;
 void CALLBACK ActOnModal(HWND, UINT, UINT_PTR id, DWORD) {
@@ -54,10 +53,10 @@ void CALLBACK ActOnModal(HWND, UINT, UINT_PTR id, DWORD) {
 
 class DesignTabs : public ::testing::Test {
 protected:
-    // `designs` go into saved.txt, `dlist` into dlist.txt; no Designs folder yet.
-    void Start(int tab, const Lines& designs, const std::string& dlist = "") {
+    // The two lists' files as given; no Designs folder yet.
+    void Start(int tab, const std::string& saved, const std::string& dlist = "") {
         for (const char* name : {"dl.txt", "nicks.txt"}) dir_.Write(name, "");
-        dir_.Write("saved.txt", FormatLineList(designs));
+        dir_.Write("saved.txt", saved);
         dir_.Write("dlist.txt", dlist);
         g_seen.clear();
         form_ = std::make_unique<Form1>(ui_, dir_.Path());
@@ -110,7 +109,7 @@ protected:
 
 TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindowAndTheEditor) {
     const std::string line = DecorationUtf8(18) + "a, \"quoted\" " + DecorationUtf8(93);
-    Start(1, {"Hi", "two sn%!"});
+    Start(1, "Hi\r\ntwo sn%!\r\n");
     Ctx().SetControlText(IDC_LABEL3, "Bob");
     Choose(0);
     SetFocus(List4());
@@ -181,11 +180,10 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
 // of "sn%", text designs with Auto Send; an art send ends at a second click, the timer
 // started meanwhile waiting its turn.
 Form1* g_form = nullptr;
-std::string g_caption;  // Send To Room's caption during the send
 TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
     ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
-    Start(2, {"Hi sn%! " + kMixedScripts, ""}, "one\r\ntwo\r\nghost\r\n..\\out\r\n");
+    Start(2, "Hi sn%! " + kMixedScripts + "\r\n\r\n", "one\r\ntwo\r\nghost\r\n..\\out\r\n");
     DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
     ui_.colorAnswers = {kGrey};  // accepted once, then cancelled: the colour last accepted
     for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
@@ -277,15 +275,13 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     EXPECT_EQ(Text(input), "draft") << "an empty design sends nothing";
 
     const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(5);
-    ASSERT_EQ(posted.size(), 5u);
-    const Lines texts{"Red", "Green", "Blue! Bob " + kMixedScripts, "Hi Bob! " + kMixedScripts,
-                      "Hi Bob! " + kMixedScripts};
     // Art lines keep their own colour and bold; Auto Send gives the whole message its bold and size, faded.
-    const std::tuple<COLORREF, bool, LONG> formats[] = {{kRed, true, 200}, {kGreen, false, 200}, {kBlue, true, 200},
-                                                         {0, true, 240}, {0, false, 160}};
+    const std::tuple<std::string, COLORREF, bool, LONG> sent[] = {
+        {"Red", kRed, true, 200}, {"Green", kGreen, false, 200}, {"Blue! Bob " + kMixedScripts, kBlue, true, 200},
+        {"Hi Bob! " + kMixedScripts, 0, true, 240}, {"Hi Bob! " + kMixedScripts, 0, false, 160}};
     for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_EQ(posted[k].room + ": " + posted[k].text, kUnicodeRoom + ": " + texts[k]);
-        const auto& [color, bold, twips] = formats[k];
+        const auto& [text, color, bold, twips] = sent[k];
+        EXPECT_EQ(posted.at(k).room + ": " + posted[k].text, kUnicodeRoom + ": " + text);
         Box(4).SetTextRTF(posted[k].rtf);
         const std::vector<Look> shown = Looks(Box(4));
         for (const Look& look : shown)
@@ -299,13 +295,13 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     g_form = form_.get();
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        g_caption = Text(g_form->Control(IDC_COMMAND25));
+        g_seen.push_back(Text(g_form->Control(IDC_COMMAND25)));
         g_form->OnCommand(IDC_COMMAND8, BN_CLICKED);  // Start
         g_form->OnCommand(IDC_COMMAND25, BN_CLICKED);
     });
     Click(IDC_COMMAND25);
     form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
-    EXPECT_EQ(g_caption + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
+    EXPECT_EQ(g_seen.back() + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
     EXPECT_EQ(messenger.Transcript().size(), 6u) << "the first line, nothing of the timer's";
 }
 
