@@ -80,9 +80,8 @@ protected:
     TabContext& Ctx() { return form_->Context(); }
     RichTextBox& Box(int number) { return NumberedBox(Ctx(), number); }
 
-    HWND List4() { return form_->Control(IDC_LIST4); }
     void Choose(int index) {
-        SendMessageA(List4(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(form_->Control(IDC_LIST4), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         form_->OnCommand(IDC_LIST4, LBN_SELCHANGE);
     }
 
@@ -112,8 +111,8 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
     Start(1, "Hi\r\ntwo sn%!\r\n");
     Ctx().SetControlText(IDC_LABEL3, "Bob");
     Choose(0);
-    SetFocus(List4());
-    SendMessageA(List4(), WM_KEYDOWN, VK_DOWN, 0);  // a key changes the selection too
+    SetFocus(form_->Control(IDC_LIST4));
+    SendMessageA(form_->Control(IDC_LIST4), WM_KEYDOWN, VK_DOWN, 0);  // a key selects too
     EXPECT_EQ(Box(1).Text(), "two sn%!");  // Auto Send "No": copied as it is
 
     Ctx().SetControlText(IDC_TEXT4, line);
@@ -123,9 +122,9 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
     Choose(0);
     Click(IDC_COMMAND19);  // Delete: the list only
     EXPECT_EQ(dir_.Read("saved.txt"), "Hi\r\ntwo sn%!\r\n" + Windows1252FromUtf8(line) + "\r\n");  // as read
-    SendMessageA(List4(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
+    SendMessageA(form_->Control(IDC_LIST4), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
     Click(IDC_COMMAND18);  // Save: the list as the file reads back
-    EXPECT_EQ(ListBoxItems(List4()), (Lines{"two sn%!", line, "b", "c"}));
+    EXPECT_EQ(ListBoxItems(form_->Control(IDC_LIST4)), (Lines{"two sn%!", line, "b", "c"}));
 
     std::string sizes;  // small, medium, large after each click
     for (int click : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK3, IDC_CHECK1}) {  // Bold is no size
@@ -143,7 +142,7 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
     // entry, which the editor's save below shows replaced in place.
     for (int button : {IDC_FORM8_COMMAND1, IDC_FORM8_COMMAND2, IDC_FORM8_COMMAND1}) {
         Modal(IDC_COMMAND16, {"Change Text Design", IDC_FORM8_TEXT1, {"changed"}, button});
-        SendMessageA(List4(), LB_SETCURSEL, 1, 0);
+        SendMessageA(form_->Control(IDC_LIST4), LB_SETCURSEL, 1, 0);
     }
     EXPECT_EQ(g_seen, (Lines{line, "closed", line, "closed"}));
     EXPECT_EQ(dir_.Read("saved.txt"), "two sn%!\r\n" + Windows1252FromUtf8(line) + "\r\nb\r\nc\r\n");  // as saved
@@ -160,7 +159,6 @@ TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindow
     SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);
     SetForegroundWindow(form_->Hwnd());
     Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
-    RunPendingEvents();
     EXPECT_EQ(GetForegroundWindow(), editor);
     EXPECT_EQ(Text(text), made);
     SendMessageA(editor, WM_CLOSE, 0, 0);
