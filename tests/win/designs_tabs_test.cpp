@@ -86,11 +86,12 @@ protected:
     }
 
     HWND List5() { return form_->Control(IDC_LIST5); }
-    // Highlights exactly `rows`, the caret on the last, and tells the tab.
+    // Highlights exactly `rows` (none: a Ctrl-click took the last highlight away), the caret
+    // on the last, and tells the tab.
     void ClickRows(std::initializer_list<int> rows) {
         SendMessageA(List5(), LB_SETSEL, FALSE, -1);
         for (int row : rows) SendMessageA(List5(), LB_SETSEL, TRUE, row);
-        SendMessageA(List5(), LB_SETCARETINDEX, *(rows.end() - 1), FALSE);
+        if (rows.size()) SendMessageA(List5(), LB_SETCARETINDEX, *(rows.end() - 1), FALSE);
         form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);
     }
     // Lines "Red" bold red, "Green" green, "Blue!" bold blue, all 10 points; `extra` goes on at the end.
@@ -212,10 +213,9 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     Box(5).SetText("changed");
     ui_.nextAnswer = IDYES;
     Click(IDC_COMMAND20);  // Save Changes
-    SendMessageA(List5(), LB_SETSEL, FALSE, -1);  // nothing highlighted: the question, then nothing
-    Click(IDC_COMMAND20);
-    form_->OnCommand(IDC_LIST5, LBN_SELCHANGE);  // the Ctrl-click that took the last highlight away
+    ClickRows({});
     EXPECT_EQ(Box(5).Text(), "");
+    Click(IDC_COMMAND20);  // nothing highlighted: the question, then nothing
     ClickRows({2});  // ghost: no file
     ClickRows({3});  // a row leading out of Designs is listed, never opened nor written
     Click(IDC_COMMAND20);
