@@ -15,7 +15,6 @@
 #include "tests/win/demo_messenger_driver.h"
 #include "tests/win/rich_format_probe.h"
 #include "tests/win/win_test_support.h"
-#include "ui/utf8.h"
 
 namespace {
 
@@ -53,16 +52,6 @@ void CALLBACK ActOnModal(HWND, UINT, UINT_PTR id, DWORD) {
 
 class DesignTabs : public ::testing::Test {
 protected:
-    // The two lists' files as given; no Designs folder yet.
-    void Start(int tab, const std::string& saved, const std::string& dlist = "") {
-        for (const char* name : {"dl.txt", "nicks.txt"}) dir_.Write(name, "");
-        dir_.Write("saved.txt", saved);
-        dir_.Write("dlist.txt", dlist);
-        g_seen.clear();
-        form_ = std::make_unique<Form1>(ui_, dir_.Path());
-        ASSERT_NE(form_->Create(true), nullptr);
-        form_->ShowTab(tab);
-    }
     void Click(int id) { SendMessageA(form_->Control(id), BM_CLICK, 0, 0); }
     // Clicks `opener`, which shows a modal window, and runs `script` on it.
     void Modal(int opener, ModalScript script) {
@@ -107,79 +96,22 @@ protected:
     std::unique_ptr<Form1> form_;
 };
 
-TEST_F(DesignTabs, TextDesignsListAndItsFileTheSizeAndColourBoxesTheChangeWindowAndTheEditor) {
-    const std::string line = DecorationUtf8(18) + "a, \"quoted\" " + DecorationUtf8(93);
-    Start(1, "Hi\r\ntwo sn%!\r\n");
-    Ctx().SetControlText(IDC_LABEL3, "Bob");
-    Choose(0);
-    SetFocus(form_->Control(IDC_LIST4));
-    SendMessageA(form_->Control(IDC_LIST4), WM_KEYDOWN, VK_DOWN, 0);  // a key selects too
-    EXPECT_EQ(Box(1).Text(), "two sn%!");  // Auto Send "No": copied as it is
-
-    Ctx().SetControlText(IDC_TEXT4, line);
-    Click(IDC_COMMAND17);  // Save To List
-    Click(IDC_COMMAND4);   // Clear
-    EXPECT_EQ(Ctx().ControlText(IDC_TEXT4), "");
-    Choose(0);
-    Click(IDC_COMMAND19);  // Delete: the list only
-    EXPECT_EQ(dir_.Read("saved.txt"), "Hi\r\ntwo sn%!\r\n" + Windows1252FromUtf8(line) + "\r\n");  // as read
-    SendMessageA(form_->Control(IDC_LIST4), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
-    Click(IDC_COMMAND18);  // Save: the list as the file reads back
-    EXPECT_EQ(ListBoxItems(form_->Control(IDC_LIST4)), (Lines{"two sn%!", line, "b", "c"}));
-
-    std::string sizes;  // small, medium, large after each click
-    for (int click : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK3, IDC_CHECK1}) {  // Bold is no size
-        Click(click);
-        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += Ctx().IsChecked(id) ? 'x' : '-';
-    }
-    EXPECT_EQ(sizes, "x---x--x----");
-    ui_.colorAnswers = {kGreen};
-    for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10, IDC_PICTURE13}) {  // all but the first cancelled
-        form_->OnCommand(box, BN_CLICKED);
-        EXPECT_EQ(Ctx().BoxColor(box), kGreen) << "the colour last accepted";
-    }
-
-    // "Edit" with nothing selected opens no window; then Cancel, then Change on the second
-    // entry, which the editor's save below shows replaced in place.
-    for (int button : {IDC_FORM8_COMMAND1, IDC_FORM8_COMMAND2, IDC_FORM8_COMMAND1}) {
-        Modal(IDC_COMMAND16, {"Change Text Design", IDC_FORM8_TEXT1, {"changed"}, button});
-        SendMessageA(form_->Control(IDC_LIST4), LB_SETCURSEL, 1, 0);
-    }
-    EXPECT_EQ(g_seen, (Lines{line, "closed", line, "closed"}));
-    EXPECT_EQ(dir_.Read("saved.txt"), "two sn%!\r\n" + Windows1252FromUtf8(line) + "\r\nb\r\nc\r\n");  // as saved
-
-    Click(IDC_OPENEDITOR);
-    HWND editor = form_->TextDesigns().DesignEditorWindow(), text = GetDlgItem(editor, IDC_FORM2_TEXT1);
-    SetWindowTextUtf8(text, DecorationUtf8(18) + "Thanks ");
-    SendMessageA(text, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
-    SendDlgItemMessageA(editor, IDC_FORM2_LIST1, LB_SETCURSEL, 18, 0);
-    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_FORM2_LIST1, LBN_SELCHANGE), 0);
-    const std::string made = DecorationUtf8(18) + "Thanks " + DecorationUtf8(19);
-    SendMessageA(GetDlgItem(editor, IDC_FORM2_COMMAND1), BM_CLICK, 0, 0);
-    EXPECT_EQ(dir_.Read("saved.txt"), "two sn%!\r\nchanged\r\nb\r\nc\r\n " + Windows1252FromUtf8(made) + "\r\n");
-    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);
-    SetForegroundWindow(form_->Hwnd());
-    Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
-    EXPECT_EQ(GetForegroundWindow(), editor);
-    EXPECT_EQ(Text(text), made);
-    SendMessageA(editor, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(editor)) << "closed for good: the next one starts with an empty line";
-
-    DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
-    ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
-    Click(IDC_COMMAND18);
-    EXPECT_EQ(Shown(), (Lines{"Help 32", "Saved 16"}));
-}
-
-// The format buttons and the fade; the library of designs saved in Designs and listed in
-// dlist.txt; then an art design goes out line by line with its pause and the nick in place
-// of "sn%", text designs with Auto Send; an art send ends at a second click, the timer
-// started meanwhile waiting its turn.
+// The design tabs in one window over one scratch folder. The format buttons and the fade;
+// the library of designs saved in Designs and listed in dlist.txt; then an art design goes
+// out line by line with its pause and the nick in place of "sn%", text designs with Auto
+// Send; an art send ends at a second click, the timer started meanwhile waiting its turn;
+// last the text designs' list, file, boxes and windows.
 Form1* g_form = nullptr;
-TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
+TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindows) {
     DemoMessenger messenger;  // whose input box is bold italic green Tahoma unless told otherwise
     ASSERT_TRUE(messenger.Start({kUnicodeRoom, "Chatter"}, {"--styled-input"}));
-    Start(2, "Hi sn%! " + kMixedScripts + "\r\n\r\n", "one\r\ntwo\r\nghost\r\n..\\out\r\n");
+    const std::string hi = "Hi sn%! " + kMixedScripts;
+    for (const char* name : {"dl.txt", "nicks.txt"}) dir_.Write(name, "");
+    dir_.Write("saved.txt", hi + "\r\n\r\n");  // no Designs folder yet
+    dir_.Write("dlist.txt", "one\r\ntwo\r\nghost\r\n..\\out\r\n");
+    form_ = std::make_unique<Form1>(ui_, dir_.Path());
+    ASSERT_NE(form_->Create(true), nullptr);
+    form_->ShowTab(2);
     DrawThreeLines("\r\n" + std::string(58, '~') + "😀~");  // 79 characters (80 units): runs of 6
     ui_.colorAnswers = {kGrey};  // accepted once, then cancelled: the colour last accepted
     for (auto [start, length, button] : {std::tuple{5L, 5L, IDC_COMMAND29}, {5L, 5L, IDC_COMMAND26},
@@ -235,7 +167,6 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     DeleteFileA(dir_.File("dlist.txt").c_str());  // a folder instead: it cannot be written
     CreateDirectoryA(dir_.File("dlist.txt").c_str(), nullptr);
     Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, {"kept"}, IDC_FORM5_COMMAND1});
-    EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "closed"}));
     EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
 
     DrawThreeLines(" sn% " + kMixedScripts);
@@ -245,9 +176,6 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     Ctx().SetControlText(IDC_COMBO1, kUnicodeRoom);
     Ctx().SetControlText(IDC_TEXT5, "1,5");
     Click(IDC_COMMAND25);
-    const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
-    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
-                              question, "Save 16", "Saved 16", "Not Connected 64", "Send To Room 64"}));
     Ctx().SetControlText(IDC_TEXT5, "0.5");
     const ULONGLONG start = GetTickCount64();
     Click(IDC_COMMAND25);
@@ -296,8 +224,75 @@ TEST_F(DesignTabs, ArtFormatsFadesTheLibraryAndSendingToARoom) {
     });
     Click(IDC_COMMAND25);
     form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
-    EXPECT_EQ(g_seen.back() + "|" + Text(form_->Control(IDC_COMMAND25)), "Stop Sending|Send To Room");
+    EXPECT_EQ(Text(form_->Control(IDC_COMMAND25)), "Send To Room") << "after the send; during it, Stop Sending";
     EXPECT_EQ(messenger.Transcript().size(), 6u) << "the first line, nothing of the timer's";
+
+    // The Text Designs tab again, Auto Send "No": the list and saved.txt (read as UTF-8, so
+    // written so), the size and colour boxes, the Change window and the editor.
+    const std::string line = DecorationUtf8(18) + "a, \"quoted\" " + DecorationUtf8(93);
+    Click(IDC_OPTION7);
+    Choose(1);
+    SetFocus(form_->Control(IDC_LIST4));
+    SendMessageA(form_->Control(IDC_LIST4), WM_KEYDOWN, VK_UP, 0);  // a key selects too
+    EXPECT_EQ(Box(1).Text(), hi);  // copied as it is, the nick chosen or not
+
+    Ctx().SetControlText(IDC_TEXT4, line);
+    Click(IDC_COMMAND17);  // Save To List
+    Click(IDC_COMMAND4);   // Clear
+    EXPECT_EQ(Ctx().ControlText(IDC_TEXT4), "");
+    Choose(1);
+    Click(IDC_COMMAND19);  // Delete: the list only
+    EXPECT_EQ(dir_.Read("saved.txt"), hi + "\r\n\r\n" + line + "\r\n");
+    SendMessageA(form_->Control(IDC_LIST4), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b\r\nc"));
+    Click(IDC_COMMAND18);  // Save: the list as the file reads back
+    EXPECT_EQ(ListBoxItems(form_->Control(IDC_LIST4)), (Lines{hi, line, "b", "c"}));
+
+    std::string sizes;  // small, medium, large after each click, from small
+    for (int click : {IDC_CHECK1, IDC_CHECK3, IDC_CHECK1}) {  // Bold is no size
+        Click(click);
+        for (int id : {IDC_CHECK4, IDC_CHECK1, IDC_CHECK2}) sizes += Ctx().IsChecked(id) ? 'x' : '-';
+    }
+    EXPECT_EQ(sizes, "-x--x----");
+    ui_.colorAnswers = {kGreen};
+    for (int box : {IDC_PICTURE8, IDC_PICTURE7, IDC_PICTURE10, IDC_PICTURE13}) {  // all but the first cancelled
+        form_->OnCommand(box, BN_CLICKED);
+        EXPECT_EQ(Ctx().BoxColor(box), kGreen) << "the colour last accepted";
+    }
+
+    // "Edit" with nothing selected opens no window; then Cancel, then Change on the second
+    // entry, which the editor's save below shows replaced in place.
+    for (int button : {IDC_FORM8_COMMAND1, IDC_FORM8_COMMAND2, IDC_FORM8_COMMAND1}) {
+        Modal(IDC_COMMAND16, {"Change Text Design", IDC_FORM8_TEXT1, {"changed"}, button});
+        SendMessageA(form_->Control(IDC_LIST4), LB_SETCURSEL, 1, 0);
+    }
+    EXPECT_EQ(dir_.Read("saved.txt"), hi + "\r\n" + line + "\r\nb\r\nc\r\n");  // as saved
+
+    Click(IDC_OPENEDITOR);
+    HWND editor = form_->TextDesigns().DesignEditorWindow(), text = GetDlgItem(editor, IDC_FORM2_TEXT1);
+    SetWindowTextUtf8(text, DecorationUtf8(18) + "Thanks ");
+    SendMessageA(text, EM_SETSEL, 0, 0);  // the caret at the start: still appended at the end
+    SendDlgItemMessageA(editor, IDC_FORM2_LIST1, LB_SETCURSEL, 18, 0);
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_FORM2_LIST1, LBN_SELCHANGE), 0);
+    const std::string made = DecorationUtf8(18) + "Thanks " + DecorationUtf8(19);
+    SendMessageA(GetDlgItem(editor, IDC_FORM2_COMMAND1), BM_CLICK, 0, 0);
+    EXPECT_EQ(dir_.Read("saved.txt"), hi + "\r\nchanged\r\nb\r\nc\r\n " + made + "\r\n");
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDM_FORM2_HELP, 0), 0);
+    SetForegroundWindow(form_->Hwnd());
+    Click(IDC_OPENEDITOR);  // while open: the same window to the front, its line kept
+    EXPECT_EQ(GetForegroundWindow(), editor);
+    EXPECT_EQ(Text(text), made);
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(editor)) << "closed for good: the next one starts with an empty line";
+
+    DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
+    ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
+    Click(IDC_COMMAND18);
+    EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "closed", "Stop Sending", line, "closed",
+                             line, "closed"}));
+    const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
+    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
+                              question, "Save 16", "Saved 16", "Not Connected 64", "Send To Room 64", "Help 32",
+                              "Saved 16"}));
 }
 
 }  // namespace
