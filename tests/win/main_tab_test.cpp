@@ -195,8 +195,8 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     ASSERT_TRUE(DemoMessenger::Install("11.3"));
     // The room's input box has a look of its own: only what a message states overrides it.
     ASSERT_TRUE(messenger.Start({"Lobby", kUnicodeRoom}, {"--styled-input"}));
-    // Refused without a room (Send and the timer), then with a pause that is not a number (more than a day).
-    form->Context().SetControlText(IDC_COMBO1, "");
+    // Refused without a room (Send and the timer: none is listed yet), then with a pause that is not a
+    // number (more than a day).
     Click(IDC_COMMAND1);
     RunTimer();
     form->OnCommand(IDC_COMBO1, CBN_DROPDOWN);
