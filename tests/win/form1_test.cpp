@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <set>
 
 #include "app/form1_win.h"
@@ -13,7 +12,6 @@
 #include "link/messenger_link_win.h"
 #include "tests/win/win_test_support.h"
 #include "ui/window_util_win.h"
-#include "vivarto_version.h"
 
 namespace {
 
@@ -21,13 +19,12 @@ using Entries = std::vector<std::string>;
 
 const char* const kFiles[5] = {"dl.txt", "dr.txt", "nicks.txt", "saved.txt", "dlist.txt"};
 
-// Start-up's messages come before the window shows: the user meets a finished window.
+// Start-up's messages come before the window shows (the user meets a finished window): one
+// that comes after is recorded with "(shown)" before its text.
 struct WindowWatchingUi : RecorderUi {
     int MessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) override {
-        windowShown |= IsWindowVisible(owner) != FALSE;
-        return RecorderUi::MessageBox(owner, text, title, flags);
+        return RecorderUi::MessageBox(owner, IsWindowVisible(owner) ? "(shown) " + text : text, title, flags);
     }
-    bool windowShown = false;
 };
 
 // One file left out, or there but hidden or system (which counts as missing): the message said, and
@@ -41,7 +38,6 @@ TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
         {"dlist.txt", FILE_ATTRIBUTE_SYSTEM, "Saved: One of the files [dlist.txt]does not exist! 16", "11110"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.missing);
         TempFolder dir;
         for (const char* f : kFiles)
             if (std::string(f) != c.missing || c.attributes) dir.Write(f, std::string(f) + " one\r\n" + f + " two\r\n");
@@ -49,15 +45,14 @@ TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
         WindowWatchingUi ui;
         Form1 form(ui, dir.Path());
         ASSERT_TRUE(form.Create(true));
-        EXPECT_FALSE(ui.windowShown);
         std::string said;
         for (const RecordedMessage& m : ui.messages) said += m.title + ": " + m.text + " " + std::to_string(m.flags);
-        EXPECT_EQ(said, c.said);
+        EXPECT_EQ(said, c.said) << c.missing;
         const int lists[5] = {IDC_LIST2, IDC_LIST3, IDC_LIST1, IDC_LIST4, IDC_LIST5};
         for (int i = 0; i < 5; ++i) {
             const std::string f = kFiles[i];
             const Entries both{f + " one", f + " two"};
-            EXPECT_EQ(ListBoxItems(form.Control(lists[i])), c.filled[i] == '1' ? both : Entries{}) << f;
+            EXPECT_EQ(ListBoxItems(form.Control(lists[i])), c.filled[i] == '1' ? both : Entries{}) << c.missing << f;
         }
     }
 }
@@ -75,52 +70,45 @@ TEST(Form1StartUp, LongListsLoadFastALockedOneIsKeptAndTheWindowIsLaidOut) {
     Form1 form(ui, dir.Path());
     const ULONGLONG start = GetTickCount64();
     HWND hwnd = form.Create(true);
-    ASSERT_TRUE(hwnd);
     EXPECT_LT(GetTickCount64() - start, 500u);
     CloseHandle(lock);
     EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)), many);
     form.Context().SetControlText(IDC_TEXT3, "Bob");
     form.OnCommand(IDC_COMMAND10, BN_CLICKED);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "The file [nicks.txt] could not be read (another program may be using it). Its list "
-                                   "is not loaded and will not be saved, so the file is kept as it is.");
+    EXPECT_NE(ui.messages[0].text.find("[nicks.txt]"), std::string::npos) << ui.messages[0].text;
     EXPECT_EQ(dir.Read("nicks.txt"), nicks);
 
     EXPECT_EQ(WindowTextOf(hwnd), DetectPalVersion() == 0 ? "No Pal Found" : "Vivarto 11.5");
-    RECT client, r;
+    RECT client;
     GetClientRect(hwnd, &client);
-    HWND command15 = form.Control(IDC_COMMAND15);
-    GetWindowRect(command15, &r);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_TRUE(r.left >= client.right && r.left < client.right + 20) << r.left;  // just beyond the right edge
-    EXPECT_EQ(GetWindowLongA(command15, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE), WS_TABSTOP | WS_VISIBLE);
-    for (int box : {IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX6, IDC_RICHTEXTBOX1})
-        EXPECT_EQ(IsWindowVisible(form.Control(box)) != FALSE, box == IDC_RICHTEXTBOX1) << box;
+    POINT left{};  // Command15's left edge in the window's client area: just beyond its right edge
+    MapWindowPoints(form.Control(IDC_COMMAND15), hwnd, &left, 1);
+    EXPECT_TRUE(left.x >= client.right && left.x < client.right + 20) << left.x;
+    EXPECT_EQ(GetWindowLongA(form.Control(IDC_COMMAND15), GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE), WS_TABSTOP | WS_VISIBLE);
+    // The Main tab's page alone shows (RichTextBox1 is on it, List5 on Art Designs); the work boxes never.
+    for (int id : {IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX6, IDC_RICHTEXTBOX1, IDC_LIST5})
+        EXPECT_EQ(IsWindowVisible(form.Control(id)) != FALSE, id == IDC_RICHTEXTBOX1) << id;
+    form.ShowTab(2);
+    EXPECT_TRUE(IsWindowVisible(form.Control(IDC_LIST5)) && !IsWindowVisible(form.Control(IDC_LIST1)));
     std::multiset<int> ids;
     EnumChildWindows(hwnd, [](HWND child, LPARAM ids) -> BOOL {
         return reinterpret_cast<std::multiset<int>*>(ids)->insert(GetDlgCtrlID(child)), TRUE;
     }, reinterpret_cast<LPARAM>(&ids));
     for (int id : ids) EXPECT_EQ(ids.count(id), 1u) << "control ID " << id << " is not unique";
-    // Switching tabs shows exactly one page.
-    form.ShowTab(2);
-    EXPECT_TRUE(IsWindowVisible(form.Control(IDC_LIST5)));
-    EXPECT_FALSE(IsWindowVisible(form.Control(IDC_LIST1)));
 }
 
 // Modal windows run their own loop: a thread timer inside it clicks the
 // Contact window's link twice, then closes the window.
-std::vector<std::string> g_shown;  // the texts of every window's controls
+int g_driven = 0;  // the windows the timer found open
 
 void CALLBACK DriveModal(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     HWND dlg = GetActiveWindow();
-    char text[256];
-    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        g_shown.push_back(std::string(text, GetWindowTextA(c, text, sizeof text)));
+    g_driven += dlg != nullptr;
     HWND link = GetDlgItem(dlg, IDC_CONTACTFORM_LABEL5);
     for (int i = 0; link && i < 2; ++i)
         SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CONTACTFORM_LABEL5, STN_CLICKED), reinterpret_cast<LPARAM>(link));
-    PostMessageA(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
 }
 
@@ -131,9 +119,8 @@ TEST(InformationWindows, EachClosesAndTheContactLinkOpensTheUserGuideOncePerClic
         if (i == 0) ShowAbout(nullptr);
         if (i == 1) ShowHelp(nullptr);
         if (i == 2) ShowContact(nullptr, ui, "C:\\Vivarto");
+        EXPECT_EQ(g_driven, i + 1) << "window " << i << " closed before its own loop ran";
     }
-    // The About window shows the version the build was given.
-    EXPECT_EQ(std::count(g_shown.begin(), g_shown.end(), "Version " VIVARTO_VERSION_TEXT), 1);
     EXPECT_EQ(ui.opened, (std::vector<std::string>{"C:\\Vivarto\\help\\index.html", "C:\\Vivarto\\help\\index.html"}));
 }
 
