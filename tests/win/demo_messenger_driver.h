@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,13 @@ public:
     DemoMessenger& operator=(const DemoMessenger&) = delete;
     ~DemoMessenger() { Close(); }
 
-    // The exe beside the running one (the build puts them in one folder), or
-    // the one named second on the test's command line (an unpacked release's).
-    static std::string ExePath() { return __argc > 2 ? FullPath(__argv[2]) : ExeFolder() + "\\demo_messenger.exe"; }
+    // The exe beside the running one (the build puts them in one folder), or the one
+    // VIVARTO_RELEASE_MESSENGER names (an unpacked release's). Not the command line:
+    // that is GoogleTest's, and a flag there must not pass for a path.
+    static std::string ExePath() {
+        const char* release = std::getenv("VIVARTO_RELEASE_MESSENGER");
+        return release ? FullPath(release) : ExeFolder() + "\\demo_messenger.exe";
+    }
     static std::string FullPath(const std::string& path) {
         char full[MAX_PATH] = {};
         return std::string(full, GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr));

@@ -15,11 +15,13 @@
 
 namespace {
 
-bool TestingRelease() { return __argc > 1; }
+// The release check names the unpacked release's folder; otherwise the build's own.
+const char* Release() { return std::getenv("VIVARTO_RELEASE"); }
+bool TestingRelease() { return Release() != nullptr; }
 
 // The folder the program is started from, like a double-click in it would.
 std::string AppFolder() {
-    return TestingRelease() ? DemoMessenger::FullPath(__argv[1]) + "\\" : ExeFolder() + "\\";
+    return (TestingRelease() ? DemoMessenger::FullPath(Release()) : ExeFolder()) + "\\";
 }
 
 class Vivarto {
