@@ -156,8 +156,9 @@ TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindo
     ui_.nextAnswer = IDNO;
     Click(IDC_COMMAND20);
     ui_.nextAnswer = IDYES;
-    CreateDirectoryA(dir_.File("Designs\\heart.rtf.new").c_str(), nullptr);  // the write fails: the old design stays
-    Click(IDC_COMMAND20);
+    HANDLE lock = CreateFileA(dir_.File("Designs\\heart.rtf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    Click(IDC_COMMAND20);  // the file is locked, the write fails: the old design stays
+    CloseHandle(lock);
     ClickRows({0, 4});
     EXPECT_EQ(Box(5).Text(), "changed");
     Click(IDC_COMMAND21);  // Delete From List: no question, the files stay
