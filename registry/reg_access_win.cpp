@@ -42,6 +42,15 @@ RegOpenObserver& OpenObserver() {
     return observer;
 }
 
+RegEnumFilter& EnumFilter() {
+    static RegEnumFilter filter;
+    return filter;
+}
+
+LONG Filtered(const std::string& path, bool keys, DWORD index, LONG result) {
+    return EnumFilter() ? EnumFilter()(path, keys, index, result) : result;
+}
+
 // A key opened by one operation, closed when the operation returns, on every
 // path.
 class OpenedKey {
@@ -85,6 +94,7 @@ std::string RegValueText(const RegValue& value) {
 }
 
 void SetRegOpenObserver(RegOpenObserver observer) { OpenObserver() = std::move(observer); }
+void SetRegEnumFilter(RegEnumFilter filter) { EnumFilter() = std::move(filter); }
 
 std::string RegAccess::StrToBin(std::string& sBin) { return ::StrToBin(sBin); }
 std::string RegAccess::BinToStr(const std::string& sStr) { return ::BinToStr(sStr); }
@@ -120,29 +130,32 @@ bool RegAccess::KeyReadable(const std::string& sPath) {
 }
 
 long RegAccess::EnumKeys(const std::string& sPath, std::vector<std::string>& Key) {
+    // A listing that fails part-way keeps the names found until then.
+    return ListKeys(sPath, Key) == Listing::NotOpened ? -1 : static_cast<long>(Key.size());
+}
+
+RegAccess::Listing RegAccess::ListKeys(const std::string& sPath, std::vector<std::string>& Key) {
     Key.clear();
     OpenedKey key;
-    if (!key.Open(sPath, kPlainOpen)) return -1;
+    if (!key.Open(sPath, kPlainOpen)) return Listing::NotOpened;
     for (DWORD index = 0;; ++index) {
         std::string name(kBufferLength, ' ');
         DWORD length = kBufferLength;
-        LONG result = RegEnumKeyExA(key.Get(), index, name.data(), &length, nullptr, nullptr,
-                                    nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
+        LONG result = Filtered(sPath, true, index, RegEnumKeyExA(key.Get(), index, name.data(), &length,
+                                                                 nullptr, nullptr, nullptr, nullptr));
+        if (result == ERROR_NO_MORE_ITEMS) return Listing::Whole;
         if (result == ERROR_MORE_DATA) {
-            // A name of 255 characters does not fit with its NUL: fetch it
-            // whole and keep what the buffer would have held.
+            // A name of 255 characters (the longest there is) does not fit
+            // with its NUL: fetch it whole.
             name.assign(kLongestKeyName, ' ');
             length = kLongestKeyName;
             result = RegEnumKeyExA(key.Get(), index, name.data(), &length, nullptr, nullptr,
                                    nullptr, nullptr);
-            if (length > kBufferLength) length = kBufferLength;
         }
-        // Any other failure would repeat for every index; end the listing.
-        if (result != ERROR_SUCCESS) break;
+        // Any other failure would repeat for every index.
+        if (result != ERROR_SUCCESS) return Listing::Broken;
         Key.push_back(name.substr(0, length));
     }
-    return static_cast<long>(Key.size());
 }
 
 bool RegAccess::HaveSubkey(const std::string& sPath) {
@@ -250,10 +263,10 @@ bool RegAccess::ValueExists(const std::string& sPath, const std::string& sName) 
            ERROR_SUCCESS;
 }
 
-bool RegAccess::EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values) {
+RegAccess::Listing RegAccess::EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values) {
     values.clear();
     OpenedKey key;
-    if (!key.Open(sPath, kPlainOpen)) return false;
+    if (!key.Open(sPath, kPlainOpen)) return Listing::NotOpened;
     DWORD nameMax = 0, dataMax = 0;
     RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                      &nameMax, &dataMax, nullptr, nullptr);
@@ -263,8 +276,8 @@ bool RegAccess::EnumStoredValues(const std::string& sPath, std::vector<StoredVal
         name.assign(nameMax + 1, '\0');
         data.assign(dataMax, '\0');
         DWORD nameLength = nameMax + 1, dataLength = dataMax, type = 0;
-        const LONG result = RegEnumValueA(key.Get(), index, name.data(), &nameLength, nullptr,
-                                          &type, Bytes(data), &dataLength);
+        const LONG result = Filtered(sPath, false, index, RegEnumValueA(key.Get(), index, name.data(), &nameLength,
+                                                                        nullptr, &type, Bytes(data), &dataLength));
         if (result == ERROR_MORE_DATA && retries++ < 4) {
             // The value grew since the sizes were asked: retry with room for
             // the longest name and the data size just reported.
@@ -272,12 +285,13 @@ bool RegAccess::EnumStoredValues(const std::string& sPath, std::vector<StoredVal
             dataMax = dataLength > dataMax ? dataLength : dataMax * 2;
             continue;
         }
-        if (result != ERROR_SUCCESS) break;  // the end, or a failure that would repeat
+        if (result == ERROR_NO_MORE_ITEMS) return Listing::Whole;
+        // A value that keeps growing, or a failure that would repeat.
+        if (result != ERROR_SUCCESS) return Listing::Broken;
         values.push_back({name.substr(0, nameLength), type, data.substr(0, dataLength)});
         ++index;
         retries = 0;
     }
-    return true;
 }
 
 long RegAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,

@@ -70,10 +70,12 @@ public:
     using ExportProgress = std::function<void(const std::string& keyPath)>;
 
     // Writes the key (and with `IncludeSubkeys` its whole branch) to a new
-    // "REGEDIT4" file; 1 when written, 0 when the file exists or writing
-    // failed. Values are written whole, exactly as stored (see regedit4.h); a
-    // key path or value name holding a line break cannot be written, and then
-    // the export gives 0 and leaves no file.
+    // "REGEDIT4" file, created only when no file has that name; 1 when
+    // written, 0 when the file exists or writing failed. Values are written
+    // whole, exactly as stored (see regedit4.h). A key path or value name
+    // holding a line break cannot be written, and a listing that fails
+    // part-way would leave values out: then the export gives 0 and leaves no
+    // file.
     long ExportToReg(const std::string& sPath, const std::string& sRegFile,
                      bool IncludeSubkeys = false, const ExportProgress& Output = nullptr);
     // Applies a "REGEDIT4" file; 1 when processed to its end. Leaves
@@ -99,16 +101,23 @@ private:
         DWORD type = 0;
         std::string bytes;
     };
-    // Every value of the key, in enumeration order; false when it cannot be
-    // opened.
-    bool EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values);
+    // How a listing of a key's values or subkeys ended: with every entry, at a
+    // key that cannot be opened (no entries), or part-way (an error, or a
+    // value that kept growing while it was read).
+    enum class Listing { Whole, NotOpened, Broken };
+    // Every value of the key, in enumeration order.
+    Listing EnumStoredValues(const std::string& sPath, std::vector<StoredValue>& values);
+    // The subkey names, as EnumKeys lists them.
+    Listing ListKeys(const std::string& sPath, std::vector<std::string>& keys);
     // Sets a value under its exact name (no "@" rule), creating the key as
     // the Write operations do.
     long WriteStored(const std::string& sPath, const std::string& sName, DWORD type,
                      const std::string& bytes);
-    // Writes the block of one key (and of its subkeys when asked) to the file.
-    bool WriteKeyBlock(const std::string& sPath, const std::string& sRegFile,
-                       bool includeSubkeys, const ExportProgress& output);
+    // Writes the block of one key (and of its subkeys when asked) through
+    // `write`; false when a write or a listing failed.
+    using BlockWriter = std::function<bool(const std::string& text)>;
+    bool WriteKeyBlock(const std::string& sPath, const BlockWriter& write, bool includeSubkeys,
+                       const ExportProgress& output);
 
     bool createIfMissing_ = true;
 };
@@ -118,6 +127,13 @@ private:
 // registry; empty (the start) records nothing.
 using RegOpenObserver = std::function<void(const std::string& path, REGSAM access)>;
 void SetRegOpenObserver(RegOpenObserver observer);
+
+// Sees the result of each listing call (RegEnumKeyExA when `keys`, else
+// RegEnumValueA) on the key at `path`, entry `index`, and returns the result
+// to act on. Tests make a listing fail part-way here; empty (the start)
+// changes nothing.
+using RegEnumFilter = std::function<LONG(const std::string& path, bool keys, DWORD index, LONG result)>;
+void SetRegEnumFilter(RegEnumFilter filter);
 
 // The text of a listed value: the string or binary text, a number in decimal,
 // the empty string for a value of another type.

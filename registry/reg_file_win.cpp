@@ -7,25 +7,47 @@
 #include "registry/reg_path.h"
 #include "registry/regedit4.h"
 #include "ui/files_win.h"
-
-#include <cstdio>
-#include <memory>
+#include "ui/window_util_win.h"
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+// The export's file: created only when no file has its name (one step, so
+// nothing can come between a check and the create), written through the one
+// handle, and removed through it when the export fails, so the file removed
+// is always the one made here.
+class ExportFile {
+public:
+    explicit ExportFile(const std::string& path)
+        : handle_(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ExportFile(const ExportFile&) = delete;
+    ExportFile& operator=(const ExportFile&) = delete;
+    ~ExportFile() {
+        if (!Created()) return;
+        FILE_DISPOSITION_INFO remove{TRUE};
+        SetFileInformationByHandle(handle_, FileDispositionInfo, &remove, sizeof remove);
+        CloseHandle(handle_);
+    }
 
-// Writes `text` to the file opened with `mode` ("wb" or "ab"); false on any
-// failure, the file closed on every path.
-bool WriteToFile(const std::string& path, const char* mode, const std::string& text) {
-    File file(std::fopen(path.c_str(), mode));
-    if (!file) return false;
-    if (std::fwrite(text.data(), 1, text.size(), file.get()) != text.size()) return false;
-    return std::fclose(file.release()) == 0;
-}
+    bool Created() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Write(const std::string& text) {
+        DWORD written = 0;
+        return text.empty() ||
+               (WriteFile(handle_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                written == text.size());
+    }
+    // Closes the file and keeps it; false (and the file removed) when what
+    // was written cannot be flushed to the disk.
+    bool Keep() {
+        if (!FlushFileBuffers(handle_)) return false;
+        CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return true;
+    }
+
+private:
+    HANDLE handle_;
+};
 
 std::string LineOf(const std::string& text) { return text + kRegedit4LineEnd; }
 
@@ -33,21 +55,24 @@ std::string LineOf(const std::string& text) { return text + kRegedit4LineEnd; }
 
 long RegAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile,
                             bool IncludeSubkeys, const ExportProgress& Output) {
-    if (FilePresent(sRegFile)) return 0;  // never overwrite a file
-    if (!WriteToFile(sRegFile, "wb", LineOf(kRegedit4Header) + LineOf(""))) return 0;
-    if (WriteKeyBlock(LengthenRootNames(sPath), sRegFile, IncludeSubkeys, Output)) return 1;
-    // Half a branch would pass for a whole one when imported later.
-    DeleteFileA(sRegFile.c_str());
-    return 0;
+    ExportFile file(sRegFile);
+    if (!file.Created()) return 0;  // never over a file that is there
+    const BlockWriter write = [&file](const std::string& text) { return file.Write(text); };
+    // Half a branch would pass for a whole one when imported later: on any
+    // failure the file goes.
+    if (!write(LineOf(kRegedit4Header) + LineOf(""))) return 0;
+    if (!WriteKeyBlock(LengthenRootNames(sPath), write, IncludeSubkeys, Output)) return 0;
+    return file.Keep() ? 1 : 0;
 }
 
-bool RegAccess::WriteKeyBlock(const std::string& path, const std::string& sRegFile,
-                              bool includeSubkeys, const ExportProgress& output) {
+bool RegAccess::WriteKeyBlock(const std::string& path, const BlockWriter& write, bool includeSubkeys,
+                              const ExportProgress& output) {
     if (output) output(path);
     if (!Regedit4CanCarry(path)) return false;
 
+    // A key that cannot be opened gives its key line alone.
     std::vector<StoredValue> values;
-    EnumStoredValues(path, values);
+    if (EnumStoredValues(path, values) == Listing::Broken) return false;
     // A string is stored with its closing NUL, normally; the file holds the
     // text, and the import stores it as WriteString does.
     const auto text = [](const StoredValue& value) {
@@ -72,13 +97,13 @@ bool RegAccess::WriteKeyBlock(const std::string& path, const std::string& sRegFi
         block += LineOf(Regedit4DwordLine(value.name, number));
     }
     block += LineOf("");
-    if (!WriteToFile(sRegFile, "ab", block)) return false;
+    if (!write(block)) return false;
 
     if (includeSubkeys) {
         std::vector<std::string> keys;
-        EnumKeys(path, keys);
+        if (ListKeys(path, keys) == Listing::Broken) return false;
         for (const std::string& key : keys)
-            if (!WriteKeyBlock(path + "\\" + key, sRegFile, true, output)) return false;
+            if (!WriteKeyBlock(path + "\\" + key, write, true, output)) return false;
     }
     return true;
 }
