@@ -8,6 +8,7 @@
 #include "designs/art_text.h"
 #include "effects/nick_rule.h"
 #include "link/messenger_link_win.h"
+#include "ui/files_win.h"
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
@@ -102,17 +103,24 @@ bool ArtDesignsTab::WriteDesignFile(const std::string& name, HWND owner) {
     return false;
 }
 
-void ArtDesignsTab::RewriteDesignList(HWND owner) {
+bool ArtDesignsTab::RewriteDesignList(HWND owner) {
     const std::string path = ctx_.AppFile(kDesignList);
-    // A list that could not be written stays as it is in the window, so the
-    // design just saved is not lost from view; the user is told instead.
-    if (!SaveListFile(List5(), path)) {
-        ctx_.ui().MessageBox(owner, "The list [dlist.txt] could not be written, so the next start will not show this change.",
-                              "Saved", MB_OK | MB_ICONHAND);
-        return;
-    }
+    const bool written = SaveListFile(List5(), path);
+    // Whatever happened, the list shows what the file holds: a design the
+    // file does not list is not listed in the window either.
     SendMessageW(List5(), LB_RESETCONTENT, 0, 0);
-    LoadListFile(List5(), path);
+    if (!ListFilePresent(path)) {
+        ctx_.ui().MessageBox(owner, "One of the files [dlist.txt]does not exist!", "Saved", MB_OK | MB_ICONHAND);
+        return false;
+    }
+    const bool read = LoadListFile(List5(), path);
+    if (written && read) return true;
+    ctx_.ui().MessageBox(owner,
+                          read ? "The list [dlist.txt] could not be written, so it shows what the file holds and "
+                                 "the next start will not show this change."
+                               : "The list [dlist.txt] could not be read back, so it shows nothing for now.",
+                          "Saved", MB_OK | MB_ICONHAND);
+    return false;
 }
 
 bool ArtDesignsTab::SaveDesignAs(const std::string& name, HWND owner) {
@@ -126,8 +134,7 @@ bool ArtDesignsTab::SaveDesignAs(const std::string& name, HWND owner) {
     }
     if (!WriteDesignFile(name, owner)) return false;
     AddListItem(List5(), name);
-    RewriteDesignList(owner);
-    return true;
+    return RewriteDesignList(owner);
 }
 
 void ArtDesignsTab::Command20_Click() {

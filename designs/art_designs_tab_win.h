@@ -54,9 +54,10 @@ private:
     // The design the user means: the list's caret row when it is highlighted,
     // otherwise the first highlighted row; -1 when no row is highlighted.
     int HighlightedIndex() const;
-    // Writes "dlist.txt" from List5 and reads it back into List5; when it
-    // cannot be written the user is told and List5 stays as it is.
-    void RewriteDesignList(HWND owner);
+    // Writes "dlist.txt" from List5 and reads it back into List5, so List5
+    // shows what the file holds; false, after telling the user, when it could
+    // not be written or read back.
+    bool RewriteDesignList(HWND owner);
     // The design file of a dlist.txt row; nothing, after a message, for a row
     // that fails Save's name check.
     std::optional<std::string> RowFile(const std::string& row, HWND owner);

@@ -1,6 +1,7 @@
 // Form5, the "Save" window: asks for the name of a new art design. Modal on the
 // main window; it closes once the design is saved and listed, and stays open
-// when the name cannot be used, so the user can type another.
+// when the name cannot be used (the user can type another) or dlist.txt could
+// not be written or read back (the list then shows what the file holds).
 #pragma once
 #include <windows.h>
 

@@ -168,7 +168,7 @@ TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindo
     DeleteFileA(dir_.File("dlist.txt").c_str());  // a folder instead: it cannot be written
     CreateDirectoryA(dir_.File("dlist.txt").c_str(), nullptr);
     Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, {"kept"}, IDC_FORM5_COMMAND1});
-    EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
+    EXPECT_EQ(ListBoxItems(List5()), Lines{}) << "the window stays open over what the file holds";
 
     DrawThreeLines(" sn% " + kMixedScripts);
     Ctx().SetControlText(IDC_LABEL3, "Bob");
@@ -288,7 +288,7 @@ TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindo
     DeleteFileA(dir_.File("saved.txt").c_str());  // a folder instead: nothing to read back
     ASSERT_TRUE(CreateDirectoryA(dir_.File("saved.txt").c_str(), nullptr));
     Click(IDC_COMMAND18);
-    EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "closed", "Stop Sending", line, "closed",
+    EXPECT_EQ(g_seen, (Lines{"", "open", "open", "open", "closed", "", "open", "Stop Sending", line, "closed",
                              line, "closed"}));
     const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
     EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
