@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <set>
+
 #include "app/info_windows_win.h"
 #include "app/main_tab_win.h"
 #include "designs/art_designs_tab_win.h"
@@ -227,9 +229,20 @@ void Form1::Form_Load() {
     }
 }
 
-// The five list files. The tests are nested: a missing file ends the loading
-// of the files after it, with the message for that file.
 void Form1::LoadListFiles() {
+    std::set<std::string> read;
+    try {
+        LoadListFilesInOrder(read);
+    } catch (...) {
+        // what was not read whole is kept below all the same
+    }
+    KeepListFilesNotRead(read);
+}
+
+// The five list files. The tests are nested: a missing file ends the loading
+// of the files after it, with the message for that file. `read` gets each
+// file whose read has ended (an unreadable one is kept by ui/list_files_win).
+void Form1::LoadListFilesInOrder(std::set<std::string>& read) {
     HWND list1 = Control(IDC_LIST1), list2 = Control(IDC_LIST2), list3 = Control(IDC_LIST3);
     HWND list4 = Control(IDC_LIST4), list5 = Control(IDC_LIST5);
     auto clear = [](HWND list) { SendMessageA(list, LB_RESETCONTENT, 0, 0); };
@@ -241,7 +254,10 @@ void Form1::LoadListFiles() {
     // A file that is there but cannot be read is left out of every save of
     // this run (ui/list_files_win), so the user's entries survive; said once.
     auto load = [&](HWND list, const char* name) {
-        if (!ListFilePresent(context_.AppFile(name)) || LoadListFile(list, context_.AppFile(name))) return;
+        if (!ListFilePresent(context_.AppFile(name))) return;
+        const bool loaded = LoadListFile(list, context_.AppFile(name));
+        read.insert(name);
+        if (loaded) return;
         ui_.MessageBox(hwnd_,
                        std::string("The file [") + name +
                            "] could not be read (another program may be using it). Its list is not loaded and "
@@ -271,6 +287,24 @@ void Form1::LoadListFiles() {
         return;
     }
     load(list5, "dlist.txt");
+}
+
+// A list file that is there but was not read (loading stopped before it, or
+// it is hidden) would lose the user's entries to the first save of its list:
+// it is kept as it is for this run, and the user is told once.
+void Form1::KeepListFilesNotRead(const std::set<std::string>& read) {
+    std::string kept;
+    for (const char* name : {"dl.txt", "dr.txt", "nicks.txt", "saved.txt", "dlist.txt"}) {
+        if (read.count(name) || !FilePresent(context_.AppFile(name))) continue;
+        KeepListFileThisRun(context_.AppFile(name));
+        kept += std::string(" [") + name + "]";
+    }
+    if (kept.empty()) return;
+    ui_.MessageBox(hwnd_,
+                   "These list files are there but were not loaded (a hidden file counts as missing, and loading "
+                   "stops at the first missing one):" + kept +
+                       ". They will not be written in this run, so they are kept as they are.",
+                   "Error", MB_OK | MB_ICONHAND);
 }
 
 void Form1::OnCommand(int id, int code) {

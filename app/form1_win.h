@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "context/tab_context_win.h"
@@ -66,6 +67,8 @@ private:
     void SetFonts();
     void AddTooltips();
     void LoadListFiles();
+    void LoadListFilesInOrder(std::set<std::string>& read);
+    void KeepListFilesNotRead(const std::set<std::string>& read);
 
     Ui& ui_;
     TabContext context_;

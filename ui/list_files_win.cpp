@@ -25,10 +25,19 @@ std::set<std::string>& UnreadableFiles() {
     return files;
 }
 
+// Files that are there but were never read in this run; unlike an unreadable
+// file, a later read does not free one: the list may hold entries of its own.
+std::set<std::string>& KeptFiles() {
+    static std::set<std::string> files;
+    return files;
+}
+
 }  // namespace
 
+void KeepListFileThisRun(const std::string& path) { KeptFiles().insert(path); }
+
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries) {
-    if (UnreadableFiles().count(path)) return false;
+    if (UnreadableFiles().count(path) || KeptFiles().count(path)) return false;
     const auto known = ReadEncodings().find(path);
     const ListEncoding readAs = known == ReadEncodings().end() ? ListEncoding::Windows1252 : known->second;
     return ReplaceFileContent(path, EncodeListFile(entries, readAs));

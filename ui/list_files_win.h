@@ -10,12 +10,16 @@
 
 // Writes the UTF-8 entries as a list file, replacing the old one in one step.
 // False, writing nothing, for a file whose last load found it present but
-// unreadable.
+// unreadable, and for a file kept as it is for this run.
 bool WriteLineListFile(const std::string& path, const std::vector<std::string>& entries);
 // Appends the entries of a list file to the list box; false when unreadable.
 // A file that is there but cannot be read is then kept from every write until
 // a later load reads it: the caller tells the user.
 bool LoadListFile(HWND list, const std::string& path);
+// Keeps the file from every write of this run: it is there, but its list was
+// not read from it (start-up stopped before it), so a write would replace the
+// user's entries with whatever the list holds.
+void KeepListFileThisRun(const std::string& path);
 // Writes the list box to the list file (errors are the caller's to ignore).
 bool SaveListFile(HWND list, const std::string& path);
 // Saves the list, empties it and reads the file back into it, so the list
