@@ -108,9 +108,16 @@ std::string SettingsFile::Format() const {
         if (s.entries.empty()) continue;
         if (!s.name.empty() || &s != &sections_.front()) {
             if (out.size() > kUtf8Bom.size()) out += "\r\n";
-            out += "[" + Escape(s.name, true) + "]\r\n";
+            out += '[';
+            out += Escape(s.name, true);
+            out += "]\r\n";
         }
-        for (const auto& [key, value] : s.entries) out += Escape(key, true) + "=" + Escape(value, false) + "\r\n";
+        for (const auto& [key, value] : s.entries) {
+            out += Escape(key, true);
+            out += '=';
+            out += Escape(value, false);
+            out += "\r\n";
+        }
     }
     return out;
 }
