@@ -1,6 +1,7 @@
-// libFuzzer target for the settings file reader: any bytes read into settings
-// that are UTF-8, write out and read back as the same settings, and every getter
-// answers without failing; a colour read is always within 0 to 0xFFFFFF.
+// libFuzzer target for the settings file reader and writer: any bytes read into
+// settings that are UTF-8, write out and read back as the same settings, and
+// every getter answers without failing; a colour read is always within 0 to
+// 0xFFFFFF; any text set reads back as set.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,5 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (copy.GetList(section, key) != list) Fail("a list read back different", bytes);
             }
         }
+    // Any text set as a section, key and value (the input cut in three) reads
+    // back as set, and a file with every key removed is empty.
+    auto part = [&](std::size_t n) {
+        return Utf8FromUtf16(Utf16FromUtf8(std::string_view(bytes).substr(n * (size / 3), n == 2 ? std::string_view::npos : size / 3)));
+    };
+    const std::string section = part(0), key = part(1), value = part(2);
+    SettingsFile set = file;
+    set.SetString(section, key, value);
+    if (SettingsFile::Parse(set.Format()).GetString(section, key) != value) Fail("a value set reads back different", bytes);
+    for (const std::string& name : set.Sections())
+        for (const std::string& entry : set.Keys(name)) set.Remove(name, entry);
+    if (!set.Sections().empty() || set.Format() != "\xEF\xBB\xBF") Fail("removing every key left some", bytes);
     return 0;
 }

@@ -8,8 +8,8 @@
 #   regedit4_fuzz    the REGEDIT4 reader: keeps more than the file holds, or a
 #                    value written back reads differently
 #   line_list_fuzz   the list-file reader: a saved list reads back differently
-#   settings_file_fuzz  the settings file reader: saved settings read back
-#                    differently, or a colour comes out of range
+#   settings_file_fuzz  the settings file reader and writer: saved settings or
+#                    a value set read back differently, a colour out of range
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_TO_RUN=${1:-30}
