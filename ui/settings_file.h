@@ -10,7 +10,7 @@
 // A value is the text after the first "=", a section runs until the next
 // "[name]" line. Spaces around keys and values are not part of them; a
 // backslash escapes what would otherwise end or shape a line (\\ \n \r \t,
-// \s for a space at either end, \= \[ \] \; \# in names). Keys and section
+// \s for a space at either end, \= \[ \] \; \# \, in names). Keys and section
 // names compare exactly (case counts). Reading never fails: a line that makes
 // no sense (no "=", a broken "[name" line and the lines under it until the
 // next good one) is skipped, a key given twice keeps its last value, and each
