@@ -10,7 +10,7 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Characters escaped anywhere in a key or section name, so a name can never
 // look like a header, a comment or the end of the key.
-constexpr std::string_view kNameSpecials = "=[];#,";
+constexpr std::string_view kNameMarks = "=[];#,";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -31,7 +31,7 @@ std::string Escape(std::string_view s, bool name) {
         else if (c == '\r') out += "\\r";
         else if (c == '\t') out += "\\t";
         else if (c == ' ' && edge) out += "\\s";
-        else if (name && kNameSpecials.find(c) != std::string_view::npos) (out += '\\') += c;
+        else if (name && kNameMarks.find(c) != std::string_view::npos) (out += '\\') += c;
         else out += c;
     }
     return out;
