@@ -1,7 +1,9 @@
 #include "designs/art_designs_tab_win.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "context/remembered_controls_win.h"
 #include "context/tab_context_win.h"
 #include "designs/art_fade_win.h"
 #include "designs/art_save_window_win.h"
@@ -18,6 +20,13 @@
 namespace {
 
 constexpr const char* kDesignList = "dlist.txt";
+
+constexpr const char* kSection = "ArtDesigns";
+constexpr RememberedControl kRemembered[] = {
+    {RememberedControl::Color, "FadeStart", IDC_PICTURE13},
+    {RememberedControl::Color, "FadeEnd", IDC_PICTURE14},
+    {RememberedControl::Text, "Timer", IDC_TEXT5},
+};
 
 }  // namespace
 
@@ -75,7 +84,9 @@ void ArtDesignsTab::List5_Click() {
     if (!Design().LoadFile(*path)) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
                               "Art Designs", MB_OK | MB_ICONHAND);
+        return;
     }
+    openedDesign_ = name;
 }
 
 void ArtDesignsTab::Command23_Click() {
@@ -244,4 +255,26 @@ void ArtDesignsTab::SendLines(RichTextBox& source) {
         if (!ReadPause(seconds)) return;
         if (!ctx_.SendPause(seconds)) return;
     }
+}
+
+// ---------------------------------------------------------------- settings
+
+void ArtDesignsTab::RestoreSettings() {
+    RestoreControls(ctx_, kSection, kRemembered);
+    const auto name = ctx_.Settings().GetString(kSection, "Design");
+    if (!name) return;
+    const std::vector<std::string> rows = ListBoxItems(List5());
+    const auto row = std::find(rows.begin(), rows.end(), *name);
+    const auto path = DesignRowPath(ctx_.AppFolder(), *name);
+    // Gone from the list or from the Designs folder: the box stays empty, as at a first start.
+    if (row == rows.end() || !path || !FilePresent(*path)) return;
+    const int index = static_cast<int>(row - rows.begin());
+    SendMessageW(List5(), LB_SETSEL, TRUE, index);
+    SendMessageW(List5(), LB_SETCARETINDEX, index, FALSE);
+    List5_Click();
+}
+
+void ArtDesignsTab::SaveSettings() {
+    SaveControls(ctx_, kSection, kRemembered);
+    if (!openedDesign_.empty()) ctx_.Settings().SetString(kSection, "Design", openedDesign_);
 }
