@@ -45,9 +45,6 @@ public:
     void FadeArtDesign();
     void Command25_Click(); // Send To Room
 
-    // True while Send To Room is sending (its waits included).
-    bool Sending() const { return sending_; }
-
 private:
     RichTextBox& Design();
     HWND List5() const;
