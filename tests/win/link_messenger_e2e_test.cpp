@@ -61,13 +61,15 @@ TEST_F(DemoRooms, EachMessageArrivesWholeInTheRoomNamedAndPartOfATitleDeliversNo
     EXPECT_EQ(posted, "Poetry Corner: plain bold red \u2022 end\nLobby: two\nLobby: first\r\nsecond\r\nthird\nLobby: last\n");
 }
 
-// The send returns while the room is still frozen, not once it reads again.
+// The send gives up at once on a hung room: it returns well before its own time-out, the room still frozen.
 TEST_F(DemoRooms, AHungMessengerDoesNotFreezeTheSender) {
     ASSERT_TRUE(messenger_.Start({"Lobby"}, {"--freeze-after-post", "60000"}));
     HWND room = messenger_.RoomWindow("Lobby");
     ASSERT_EQ(Send("Lobby", "{\\rtf1\\ansi before}").size(), 1u);  // answered, then the room stops reading
     ASSERT_TRUE(DemoMessenger::WaitUntil(30000, [&] { return IsHungAppWindow(room); }));  // after five seconds of that
+    const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(Send("Lobby", "{\\rtf1\\ansi during}").size(), 1u);
+    EXPECT_LT(GetTickCount64() - start, MessengerLink::kSendTimeoutMs / 2);
     EXPECT_TRUE(IsHungAppWindow(room));
 }
 

@@ -70,19 +70,24 @@ protected:
         EXPECT_EQ(shown, plain);
     }
     // Starts the timer and runs the loop until it rests (timer off, no tick running), telling `onCount` each
-    // new number of posts. A wait of 600 s that Stop or closing must end shows as no rest within 60 s.
+    // new number of posts. A wait of 600 s that Stop or closing must end is still going after 60 s: a failure,
+    // and a quit ends it (the poll runs inside the tick's own wait).
     void RunTimer(std::function<void(std::size_t)> onCount = [](std::size_t) {}) {
         static std::function<void()> poll;
         std::size_t seen = 0;
+        const ULONGLONG end = GetTickCount64() + 60000;
         poll = [&] {
             if (const std::size_t count = messenger.Transcript().size(); count > seen) onCount(seen = count);
+            if (GetTickCount64() > end) ADD_FAILURE() << "still running", PostQuitMessage(0);
         };
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { poll(); });
         Click(IDC_COMMAND8);
-        EXPECT_TRUE(DemoMessenger::WaitUntil(60000, [&] {
+        DemoMessenger::WaitUntil(90000, [&] {
             return RunPendingEvents(), !form->Context().Timer1Enabled() && !form->Main().TickRunning();
-        }));
+        });
         KillTimer(nullptr, timer);
+        MSG quit;  // the one a closed window leaves is not for whatever runs next
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     // The pause the room saw between posts `n` and n + 1: at least the one asked for, and less than twice it
     // (the margin for composing and delivering a message grows with it).
@@ -263,8 +268,6 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     EXPECT_EQ(posted, (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
                              kMixedScripts, "😀", kMixedScripts, hi + "!", hi + "!", "\\o/"}));
     for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
-    MSG quit;  // the quit the closed window left is not for whatever runs next
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // Send in Fade mode: tags rendered and lines kept, faded from the pickers' colours to B on the last character;
