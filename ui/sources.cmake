@@ -17,5 +17,4 @@ set(UI_WIN_SOURCES
   ui/list_box_win.cpp)
 set(UI_NATIVE_TESTS
   tests/native/line_list_test.cpp)
-set(UI_WIN_TESTS
-  tests/win/rich_text_box_test.cpp)
+set(UI_WIN_TESTS)

@@ -147,7 +147,7 @@ TEST_F(DesignTabs, ArtFormatButtonsActOnTheSelectionAndTheFadeColoursEachCharact
 }
 
 // "Save As New" refuses names that cannot be files, keeping its window open; a saved design opens again as it
-// was; Save Changes asks first and writes only the highlighted row's file, keeping the old one when the write
+// was, a file that is not RTF is said; Save Changes asks first and writes only the highlighted row's file, keeping the old one when the write
 // fails; rows naming no file or leading out of Designs are never opened nor written; Delete From List keeps
 // the files; a dlist.txt that cannot be written keeps the list in the window.
 TEST_F(DesignTabs, TheArtLibrarySavesOpensAndDeletesDesignsInDesignsAndDlist) {
@@ -167,6 +167,8 @@ TEST_F(DesignTabs, TheArtLibrarySavesOpensAndDeletesDesignsInDesignsAndDlist) {
     ClickRows({});
     EXPECT_EQ(Box(5).Text(), "");
     Click(IDC_COMMAND20);  // nothing highlighted: the question, then nothing
+    dir_.Write("Designs\\two.rtf", "not rtf");
+    ClickRows({1});  // said, as a missing file is
     ClickRows({2});  // ghost: no file
     ClickRows({3});  // a row leading out of Designs is listed, never opened nor written
     Click(IDC_COMMAND20);
@@ -189,8 +191,8 @@ TEST_F(DesignTabs, TheArtLibrarySavesOpensAndDeletesDesignsInDesignsAndDlist) {
     Modal(IDC_COMMAND23, {"Save", IDC_FORM5_TEXT1, {"kept"}, IDC_FORM5_COMMAND1});
     EXPECT_EQ(ListBoxItems(List5()), (Lines{"two", "ghost", "..\\out", "kept"}));
     const std::string no = "Save 64", question = "Save Changes 36", refusal = "Art Designs 16";
-    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, question, refusal, question,
-                              question, "Save 16", "Saved 16"}));
+    EXPECT_EQ(Shown(), (Lines{no, no, no, question, question, refusal, refusal, refusal, question, refusal,
+                              question, question, "Save 16", "Saved 16"}));
 }
 
 // Send To Room: refused without a room or with a pause that is not a number; then the design goes out line by

@@ -73,6 +73,8 @@ TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsInOneStepOrCharByCharAndTypingGoes
         MarkupToRich(fast, markup);
         EXPECT_EQ(fast.FontName(), "Arial");
         fast.SetSelText("Z");
+        // Positions count a line break as two, as the text shows it: the caret after the "Z" is at the end.
+        EXPECT_TRUE(fast.Length() == long(Utf16FromUtf8(fast.Text()).size()) && fast.SelStart() == fast.Length());
         const std::vector<ProbedChar> shown = ProbeCharacters(fast.Hwnd());
         ASSERT_EQ(shown, Expected(markup + "Z"));
         MarkupToRichCharByChar(slow, markup);
