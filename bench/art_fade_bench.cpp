@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "ui/rich_text_box_win.h"
+#include "bench/baselines_win.h"
 #include "bench/bench_clock_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"

@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "ui/rich_text_box_win.h"
+#include "bench/baselines_win.h"
 #include "bench/bench_clock_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "effects/fade_text.h"
-#include "effects/markup_char_by_char_win.h"
 #include "effects/markup_reader.h"
 #include "effects/markup_to_rich_win.h"
 #include "effects/rtf_writer.h"

@@ -51,9 +51,6 @@ public:
     void RestoreSettings();
     void SaveSettings();
 
-    // True while Send To Room is sending (its waits included).
-    bool Sending() const { return sending_; }
-
 private:
     RichTextBox& Design();
     HWND List5() const;

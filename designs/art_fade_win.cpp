@@ -53,13 +53,3 @@ void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endCol
     }
     box.Select(0, 0);
 }
-
-void ApplyArtFadePerCharacter(RichTextBox& box, std::int32_t startColor, std::int32_t endColor) {
-    const std::vector<long> at = CharacterStarts(box);
-    const std::vector<std::uint32_t> colors = ArtFadeColors(startColor, endColor, static_cast<long>(at.size()) - 1);
-    for (std::size_t i = 0; i < colors.size(); ++i) {
-        box.Select(at[i], at[i + 1] - at[i]);
-        box.SetSelColor(static_cast<COLORREF>(colors[i]));
-    }
-    box.Select(0, 0);
-}

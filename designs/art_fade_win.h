@@ -10,10 +10,7 @@ class RichTextBox;
 // letter with its accent is one, each whole in one colour) by the art fade
 // schedule from `startColor` to `endColor`, one format call per run of equal colour, and leaves the
 // caret at the start with nothing selected. Bold, sizes and fonts stay as they
-// are. An empty box is left uncoloured.
+// are. An empty box is left uncoloured. bench/baselines_win holds the naive
+// way (one character at a time) it is measured and checked against.
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);
 
-// The same result reached one character at a time (select the character, set
-// its colour). Far slower on a long design; kept to check the fast way against
-// and to measure it by.
-void ApplyArtFadePerCharacter(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);

@@ -11,7 +11,6 @@ set(EFFECTS_CORE_SOURCES
 )
 set(EFFECTS_WIN_SOURCES
   effects/markup_to_rich_win.cpp
-  effects/markup_char_by_char_win.cpp
   effects/fade_pipeline_win.cpp
 )
 set(EFFECTS_NATIVE_TESTS
@@ -22,5 +21,4 @@ set(EFFECTS_NATIVE_TESTS
 )
 set(EFFECTS_WIN_TESTS
   tests/win/markup_to_rich_test.cpp
-  tests/win/fade_pipeline_test.cpp
 )

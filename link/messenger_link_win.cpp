@@ -19,13 +19,6 @@ short DetectPalVersion() {
     return ClassifyPalVersion(versionText);
 }
 
-void MessengerLink::SetPal9Classes() {
-    PalSearchSettings settings{ChatClass, InputIndex};
-    ::SetPal9Classes(settings);
-    ChatClass = settings.chatClass;
-    InputIndex = settings.inputIndex;
-}
-
 void MessengerLink::SetPal10Classes() {
     PalSearchSettings settings{ChatClass, InputIndex};
     ::SetPal10Classes(settings);

@@ -63,7 +63,6 @@ public:
     // fourth splitter of the chat window titled exactly so; null if none.
     HWND FindInputBox();
 
-    void SetPal9Classes();
     void SetPal10Classes();
 
     // Puts one RTF message, its full format stated (StateFullFormat), into the

@@ -103,6 +103,7 @@ bool RegAccess::isBinValid(const std::string& sBin) { return ::isBinValid(sBin);
 long RegAccess::CreateKey(const std::string& sPath) {
     const RegPath path = ParseRegPath(sPath);
     OpenedKey key;
+    if (OpenObserver()) OpenObserver()(sPath, kPlainOpen);
     if (RegCreateKeyExA(RootHandle(path.root), path.subkey.c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, kPlainOpen, nullptr, key.Receive(),
                         nullptr) != ERROR_SUCCESS)

@@ -122,8 +122,8 @@ private:
     bool createIfMissing_ = true;
 };
 
-// Sees each key that RegAccess opens, with the path as given and the rights
-// asked for, before the open. Tests record here what a caller asks of the
+// Sees each key that RegAccess opens or creates, with the path as given and
+// the rights asked for, before the call. Tests record here what a caller asks of the
 // registry; empty (the start) records nothing.
 using RegOpenObserver = std::function<void(const std::string& path, REGSAM access)>;
 void SetRegOpenObserver(RegOpenObserver observer);

@@ -343,7 +343,11 @@ LRESULT CALLBACK RoomWindow::InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 void RoomWindow::PostInput() {
-    TranscriptEntry entry{room_, StreamOutRtf(input_), PlainText(input_)};
+    LARGE_INTEGER counter{}, frequency{};
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    TranscriptEntry entry{room_, StreamOutRtf(input_), PlainText(input_),
+                          static_cast<std::size_t>(counter.QuadPart / (frequency.QuadPart / 1000))};
     if (entry.text.empty()) return;  // nothing to post
 
     // History: who and when in small grey, then the message as it arrived.

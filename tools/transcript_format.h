@@ -1,15 +1,18 @@
 // The demo messenger's transcript: one record per posted message, written by
 // the messenger and read back by tests. Each record is
 //
-//   #message rtf=<bytes> text=<bytes> room=<room title>
+//   #message rtf=<bytes> text=<bytes> ms=<when> room=<room title>
 //   <the RTF exactly as the input box wrote it>
 //   <the plain text, line breaks as CR LF>
 //   #end
 //
 // The byte counts make the record safe to read whatever the message holds
 // (its own line breaks, a line that looks like "#end"); the separators are
-// single LF bytes so the file still reads well in an editor. Portable and
-// header-only: the messenger and the test driver share it.
+// single LF bytes so the file still reads well in an editor. "ms" is the
+// moment of posting in milliseconds of the performance counter, which every
+// process reads alike, so a test can compare the pause between two messages
+// with the pause it asked for. Portable and header-only: the messenger and
+// the test driver share it.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -19,11 +22,13 @@ struct TranscriptEntry {
     std::string room;  // title of the room window that posted it
     std::string rtf;   // the input box's content as RTF
     std::string text;  // the same content as plain text
+    std::size_t ms = 0;  // when it was posted (see above)
 };
 
 inline std::string FormatTranscriptEntry(const TranscriptEntry& entry) {
     std::string out = "#message rtf=" + std::to_string(entry.rtf.size()) +
-                      " text=" + std::to_string(entry.text.size()) + " room=" + entry.room + "\n";
+                      " text=" + std::to_string(entry.text.size()) +
+                      " ms=" + std::to_string(entry.ms) + " room=" + entry.room + "\n";
     out += entry.rtf;
     out += "\n";
     out += entry.text;
@@ -79,6 +84,7 @@ inline std::vector<TranscriptEntry> ParseTranscript(const std::string& data) {
         const std::string counts = header.substr(0, roomAt);
         if (!ReadCount(counts, " rtf=", rtfBytes) || !ReadCount(counts, " text=", textBytes)) break;
         TranscriptEntry entry;
+        ReadCount(counts, " ms=", entry.ms);
         entry.room = header.substr(roomAt + 6);
         std::size_t at = lineEnd + 1;
         if (!Take(data, at, rtfBytes, entry.rtf) || !Expect(data, at, "\n") ||

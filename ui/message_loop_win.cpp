@@ -55,8 +55,3 @@ int RunMessageLoop() {
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
     return static_cast<int>(msg.wParam);
 }
-
-void ShowProgress(HWND box, const std::string& text) {
-    RunPendingEvents();
-    SetWindowTextUtf8(box, text);
-}

@@ -34,7 +34,3 @@ public:
 private:
     bool& running_;
 };
-
-// Progress of long work shown in a text box: the events waiting run first (the
-// window stays responsive and its box painted), then `box` shows `text`.
-void ShowProgress(HWND box, const std::string& text);

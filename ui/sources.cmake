@@ -19,5 +19,4 @@ set(UI_WIN_SOURCES
 set(UI_NATIVE_TESTS
   tests/native/line_list_test.cpp
   tests/native/settings_file_test.cpp)
-set(UI_WIN_TESTS
-  tests/win/rich_text_box_test.cpp)
+set(UI_WIN_TESTS)

@@ -9,7 +9,7 @@
 #include "app/info_windows_win.h"
 #include "ui/list_files_win.h"
 #include "context/resource.h"
-#include "link/messenger_link_win.h"
+#include "tests/win/demo_messenger_driver.h"
 #include "tests/win/win_test_support.h"
 #include "ui/window_util_win.h"
 
@@ -58,9 +58,11 @@ TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
     }
 }
 
-// Five long list files, one held locked by another program: the others load whole within half a
-// second, the locked one is said once and no later add writes over it; then the window's layout rules.
-TEST(Form1StartUp, LongListsLoadFastALockedOneIsKeptAndTheWindowIsLaidOut) {
+// Five long list files, one held locked by another program: the others load whole (how fast is
+// startup_bench's business), the locked one is said once and no later add writes over it; with no
+// messenger installed the caption says so; then the window's layout rules.
+TEST(Form1StartUp, LongListsLoadALockedOneIsKeptAndTheWindowIsLaidOut) {
+    PalInstallRecordsGuard noMessenger;
     TempFolder dir;
     Entries many;
     for (int i = 0; i < 10000; ++i) many.push_back("design number " + std::to_string(i));
@@ -69,9 +71,7 @@ TEST(Form1StartUp, LongListsLoadFastALockedOneIsKeptAndTheWindowIsLaidOut) {
     HANDLE lock = CreateFileA(dir.File("nicks.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     RecorderUi ui;
     Form1 form(ui, dir.Path());
-    const ULONGLONG start = GetTickCount64();
     HWND hwnd = form.Create(true);
-    EXPECT_LT(GetTickCount64() - start, 500u);
     CloseHandle(lock);
     EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)), many);
     form.Context().SetControlText(IDC_TEXT3, "Bob");
@@ -80,7 +80,7 @@ TEST(Form1StartUp, LongListsLoadFastALockedOneIsKeptAndTheWindowIsLaidOut) {
     EXPECT_NE(ui.messages[0].text.find("[nicks.txt]"), std::string::npos) << ui.messages[0].text;
     EXPECT_EQ(dir.Read("nicks.txt"), nicks);
 
-    EXPECT_EQ(WindowTextOf(hwnd), DetectPalVersion() == 0 ? "No Pal Found" : "Vivarto 11.5");
+    EXPECT_EQ(WindowTextOf(hwnd), "No Pal Found");  // installed, "Vivarto 11.5": vivarto_e2e_test
     RECT client;
     GetClientRect(hwnd, &client);
     POINT left{};  // Command15's left edge in the window's client area: just beyond its right edge

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -21,8 +22,6 @@ using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 using Colours = std::vector<COLORREF>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
-
-double Now() { return GetTickCount64() / 1000.0; }
 
 Colours Faded(const std::string& text) {
     Colours colours;
@@ -70,31 +69,38 @@ protected:
         for (COLORREF colour : colours) plain.push_back({"Arial", 200, bold, false, false, false, false, colour});
         EXPECT_EQ(shown, plain);
     }
-    // Starts the timer and runs the loop until it rests; the time each transcript entry was first seen.
-    std::vector<double> RunTimer(std::function<void(std::size_t)> onCount = {}) {
+    // Starts the timer and runs the loop until it rests (timer off, no tick running), telling `onCount` each
+    // new number of posts. A wait of 600 s that Stop or closing must end is still going after 60 s: a failure,
+    // and a quit ends it (the poll runs inside the tick's own wait).
+    void RunTimer(std::function<void(std::size_t)> onCount = [](std::size_t) {}) {
         static std::function<void()> poll;
-        std::vector<double> times;
+        std::size_t seen = 0;
+        const ULONGLONG end = GetTickCount64() + 60000;
         poll = [&] {
-            const std::size_t count = messenger.Transcript().size();
-            if (count <= times.size()) return;
-            times.resize(count, Now());
-            if (onCount) onCount(count);
+            if (const std::size_t count = messenger.Transcript().size(); count > seen) onCount(seen = count);
+            if (GetTickCount64() > end) ADD_FAILURE() << "still running", PostQuitMessage(0);
         };
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { poll(); });
         Click(IDC_COMMAND8);
-        auto resting = [&] { return !form->Context().Timer1Enabled() && !form->Main().TickRunning(); };
-        for (const double end = Now() + 8; !resting() && Now() < end; Sleep(5)) RunPendingEvents();
-        restedAt = Now();
-        for (; Now() < restedAt + 0.3; Sleep(5)) RunPendingEvents();  // time for a message that must not come
+        DemoMessenger::WaitUntil(90000, [&] {
+            return RunPendingEvents(), !form->Context().Timer1Enabled() && !form->Main().TickRunning();
+        });
         KillTimer(nullptr, timer);
-        return times;
+        MSG quit;  // the one a closed window leaves is not for whatever runs next
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    // The pause the room saw between posts `n` and n + 1: at least the one asked for, and less than twice it
+    // (the margin for composing and delivering a message grows with it).
+    void ExpectPause(std::size_t n, double seconds) {
+        const std::vector<TranscriptEntry> posts = messenger.Transcript();
+        const double ms = static_cast<double>(posts.at(n + 1).ms - posts.at(n).ms);
+        EXPECT_TRUE(ms >= seconds * 1000 - 1 && ms < seconds * 2000) << "after post " << n << ": " << ms << " ms";
     }
 
     RecorderUi ui;
     TempFolder dir;
     PalInstallRecordsGuard records;
     DemoMessenger messenger;
-    double restedAt = 0;
     std::unique_ptr<Form1> form;  // last: the window goes before what it uses
 };
 
@@ -227,18 +233,16 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     Box(2).SetText(kMixedScripts);
     Box(3).SetText("😀");
     Modes(true, true);
-    form->Context().SetControlText(IDC_TEXT2, "0.5");
-    // In the second tick's first wait another sender is refused, and Stop ends the wait at once.
+    form->Context().SetControlText(IDC_TEXT2, "1");
+    // In the second tick's first wait, of 600 s, another sender is refused, and Stop ends the wait at once.
     Box(5).SetText("art");
-    double stoppedAt = 0;
-    const auto times = RunTimer([&](std::size_t count) {
+    RunTimer([&](std::size_t count) {
+        if (count == 7) form->Context().SetControlText(IDC_TEXT2, "600");
         if (count != 8) return;
         Click(IDC_COMMAND25);  // the Art Designs tab's Send To Room
         Click(IDC_COMMAND9);
-        stoppedAt = Now();
     });
-    for (std::size_t i = 6; i < times.size(); ++i) EXPECT_NEAR(times[i] - times[i - 1], 0.7, 0.25) << i;
-    EXPECT_LT(restedAt - stoppedAt, 0.2);
+    for (std::size_t n : {5, 6}) ExpectPause(n, 1);
     EXPECT_EQ(Said(), "Send To Room 64\n");  // another message is being sent
     ExpectArial(Posted(0), Colours(17, kBlack));  // black stated, not left to the room's own colour
     ExpectArial(Posted(1), Colours(Utf16FromUtf8(hi).size(), kBlack), true);  // bold, and not the room's italic
@@ -249,26 +253,44 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     Box(1).SetText("hi sn%!");
     Box(2).SetText("\\o/");
     Modes(true, false);
-    form->Context().SetControlText(IDC_TEXT2, "0.6");
-    double closedAt = 0;
-    const auto scrolled = RunTimer([&](std::size_t count) {
+    form->Context().SetControlText(IDC_TEXT2, "1.5");
+    RunTimer([&](std::size_t count) {
         if (count == 9) form->Context().SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
-        if (count == 10) Modes(true, true);
+        if (count == 10) Modes(true, true), form->Context().SetControlText(IDC_TEXT2, "600");
         if (count != 11) return;
         ExpectArial(Posted(9), Faded(hi + "!"));
-        closedAt = Now();
-        PostMessageA(form->Hwnd(), WM_CLOSE, 0, 0);
+        PostMessageA(form->Hwnd(), WM_CLOSE, 0, 0);  // in the wait of 600 s after the left frame
     });
-    EXPECT_GE(scrolled.at(9) - scrolled.at(8), 0.55);
-    EXPECT_LT(restedAt - closedAt, 0.3);  // neither the rest of the wait nor the right frame
-    EXPECT_EQ(Said(), "");  // nor a tick going on over the closed window
+    for (std::size_t n : {8, 9}) ExpectPause(n, 1.5);
+    EXPECT_EQ(Said(), "");  // neither the right frame nor a tick going on over the closed window
     Texts posted;
-    for (const TranscriptEntry& e : messenger.WaitForTranscript(11, 5000)) posted.push_back(e.text);
+    for (const TranscriptEntry& e : messenger.Transcript()) posted.push_back(e.text);
     EXPECT_EQ(posted, (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
                              kMixedScripts, "😀", kMixedScripts, hi + "!", hi + "!", "\\o/"}));
     for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
-    MSG quit;  // the quit the closed window left is not for whatever runs next
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// Send in Fade mode: tags rendered and lines kept, faded from the pickers' colours to B on the last character;
+// with "Random Color" every press rolls a new pair for the next message, an empty one's too.
+TEST_F(MainTabTest, FadeSendRendersTagsAndRandomColorRollsAPairPerPress) {
+    ASSERT_TRUE(messenger.Start({"Lobby"}));
+    form->Link().SetPal10Classes();
+    form->Context().SetControlText(IDC_COMBO1, "Lobby");
+    Modes(true, false);
+    form->Context().SetChecked(IDC_CHKRANDOMCOLOR, true);
+    std::set<std::pair<COLORREF, COLORREF>> seen;
+    for (std::size_t press = 0; press < 8; ++press) {
+        const COLORREF b = form->Context().BoxColor(IDC_PICCOLORB);
+        Box(1).SetText(press % 4 ? "a<b>bc\r\nnext line" : "");
+        Click(IDC_COMMAND1);
+        seen.insert({form->Context().BoxColor(IDC_PICCOLORA), form->Context().BoxColor(IDC_PICCOLORB)});
+        if (press % 4 == 0) continue;
+        Box(4).SetTextRTF(Posted(press - press / 4 - 1));
+        const std::vector<ProbedChar> shown = ProbeCharacters(Box(4).Hwnd());
+        ASSERT_EQ(shown.size(), 13u);  // the tag gone, the line break one character in the box
+        EXPECT_TRUE(!shown[0].format.bold && shown[1].format.bold && shown[12].format.bold && shown[12].format.color == b);
+    }
+    EXPECT_EQ(seen.size(), 8u) << "a new pair on every press";
 }
 
 }  // namespace
