@@ -20,9 +20,13 @@ TEST(Characters, LookAlikesAndDecorationsArriveAsComposedThroughEverySender) {
     TempFolder dir;
     PalInstallRecordsGuard records;
     DemoMessenger messenger;
+    // A list file of Windows-1252 bytes: decoration 1 and a bullet.
+    for (const char* name : {"dl.txt", "dr.txt", "nicks.txt"}) dir.Write(name, "x\r\n");
+    dir.Write("saved.txt", std::string(kDecorations[0]) + "\x95\r\n");
     Form1 form(ui, dir.Path());
     ASSERT_NE(form.Create(false), nullptr);
-    ui.messages.clear();  // start-up notes on missing list files
+    EXPECT_EQ(ListBoxItems(form.Control(IDC_LIST4)), std::vector<std::string>{DecorationUtf8(1) + "\u2022"});
+    ui.messages.clear();  // the start-up note on the missing dlist.txt
     ASSERT_TRUE(DemoMessenger::Install("11.3"));
     ASSERT_TRUE(messenger.Start({"Lobby"}));
     TabContext& ctx = form.Context();
