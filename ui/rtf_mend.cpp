@@ -82,7 +82,7 @@ public:
             const bool first = groupStart_;
             groupStart_ = false;
             if (c == '{' || c == '}') {
-                if (leadRaw_.size()) failed_ = true;
+                if (!leadRaw_.empty()) failed_ = true;  // a two-byte character cut in half
                 if (c == '{') groups_.push_back(groups_.back());
                 else if (groups_.size() > 1) groups_.pop_back();
                 groupStart_ = c == '{';
@@ -145,9 +145,12 @@ private:
     void Word(std::string_view word, int param, std::size_t start, bool first) {
         Group& g = groups_.back();
         const bool textGroup = !g.noText;
-        if (first)
-            for (std::string_view w : kNoTextGroups)
-                if (w == word) g.noText = true, g.fontTable = word == "fonttbl";
+        for (std::string_view w : kNoTextGroups) {
+            if (first && w == word) {
+                g.noText = true;
+                g.fontTable = word == "fonttbl";
+            }
+        }
         if (first && textGroup && (word == "pict" || word == "object") && at_ < text_.size() && text_[at_] == 0xFFFC)
             ++at_;  // the box holds an embedded object as one character
         if (word == "ansicpg") ansiCodePage_ = param;
