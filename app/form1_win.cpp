@@ -19,7 +19,7 @@
 
 namespace {
 
-const char* const kTabCaptions[3] = {"Main", "Text Designs", "Art Designs"};
+const wchar_t* const kTabCaptions[3] = {L"Main", L"Text Designs", L"Art Designs"};
 const int kPageDialogs[3] = {IDD_MAINPAGE, IDD_TEXTDESIGNSPAGE, IDD_ARTDESIGNSPAGE};
 const int kPageIds[3] = {IDC_MAINPAGE, IDC_TEXTDESIGNSPAGE, IDC_ARTDESIGNSPAGE};
 
@@ -153,10 +153,10 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void Form1::BuildPages() {
     HWND tab = GetDlgItem(hwnd_, IDC_SSTAB1);
     for (int i = 0; i < 3; ++i) {
-        TCITEMA item{};
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabCaptions[i]);
-        SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        item.pszText = const_cast<wchar_t*>(kTabCaptions[i]);
+        SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
     RECT area;
     GetWindowRect(tab, &area);
@@ -217,31 +217,31 @@ void Form1::SetStartValues() {
 }
 
 void Form1::AddTooltips() {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr),
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
                                nullptr);
     struct Tip {
         int id;
-        const char* text;
+        const wchar_t* text;
     };
     const Tip tips[] = {
-        {IDC_COMMAND2, "Highlight text to change format."},
-        {IDC_LIST2, "Double click to add to dance bot."},
-        {IDC_LIST3, "Double click to add to dance bot."},
-        {IDC_COMMAND14, "Add To Dance List"},
-        {IDC_COMMAND13, "Delete From Dance List"},
-        {IDC_COMMAND12, "Save Current Dance List"},
-        {IDC_LIST4, "Double Click to send to the messege box."},
+        {IDC_COMMAND2, L"Highlight text to change format."},
+        {IDC_LIST2, L"Double click to add to dance bot."},
+        {IDC_LIST3, L"Double click to add to dance bot."},
+        {IDC_COMMAND14, L"Add To Dance List"},
+        {IDC_COMMAND13, L"Delete From Dance List"},
+        {IDC_COMMAND12, L"Save Current Dance List"},
+        {IDC_LIST4, L"Double Click to send to the messege box."},
     };
     for (const Tip& tip : tips) {
-        TTTOOLINFOA info{};
+        TTTOOLINFOW info{};
         info.cbSize = sizeof(info);
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         HWND control = Control(tip.id);
         info.hwnd = GetParent(control);
         info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = const_cast<char*>(tip.text);
-        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        info.lpszText = const_cast<wchar_t*>(tip.text);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
 }
 

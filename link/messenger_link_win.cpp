@@ -2,6 +2,7 @@
 
 #include "link/full_format_rtf.h"
 #include "registry/reg_access_win.h"
+#include "ui/rtf_mend.h"
 #include "ui/utf8.h"
 
 short DetectPalVersion() {
@@ -77,8 +78,9 @@ void MessengerLink::TxtSendPal(std::string& DisHere) {
     if (input == nullptr) return;
     // Every sender comes through here, so here the message gets its full
     // format: the input box would read anything left unsaid from its own
-    // defaults. The caller's DisHere keeps the message as it was handed over.
-    buffer = WideCopySafeBuffer(StateFullFormat(DisHere));
+    // defaults; and its code page, or the input box would read its bytes by
+    // the system's. The caller's DisHere keeps the message as it was handed over.
+    buffer = WideCopySafeBuffer(StateFullFormat(StateCodePage(DisHere)));
 
     // The rich edit sees "{\rtf" at the start of the 8-bit buffer and loads it
     // as rich text, replacing the whole input box.

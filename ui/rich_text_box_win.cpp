@@ -2,11 +2,13 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "ui/files_win.h"
+#include "ui/rtf_mend.h"
 #include "ui/window_util_win.h"
 
 namespace {
@@ -92,8 +94,11 @@ void RichTextBox::Attach(HWND hwnd) {
 
 std::string RichTextBox::Text() const { return hwnd_ ? Utf8FromWide(ReadText(hwnd_, true)) : std::string(); }
 
-void RichTextBox::StreamIn(const std::string& data, DWORD flags) {
-    InStream in{&data, 0};
+void RichTextBox::StreamIn(const std::string& given, DWORD flags) {
+    std::string stated;
+    const std::string* data = &given;
+    if (flags & SF_RTF) data = &(stated = StateCodePage(given));
+    InStream in{data, 0};
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&in), 0, ReadFromString};
     SendMessageW(hwnd_, EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&es));
 }
@@ -103,7 +108,23 @@ std::string RichTextBox::StreamOut(DWORD flags) const {
     if (!hwnd_) return out;
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&out), 0, WriteToString};
     SendMessageW(hwnd_, EM_STREAMOUT, flags, reinterpret_cast<LPARAM>(&es));
-    return out;
+    if (!(flags & SF_RTF)) return out;
+    // The control writes a character its code page lacks as a look-alike when
+    // it knows one ("G" for a Gamma, "8" for infinity, under a Greek system the
+    // tonos for the acute accent): every RTF that leaves a box is checked
+    // against the box's own characters, so what is sent or saved is what the
+    // box holds, whatever the system's code page. And it names its code page,
+    // so that no reader takes its own system's instead.
+    const std::wstring whole = ReadText(hwnd_, false);
+    std::u16string_view text(reinterpret_cast<const char16_t*>(whole.data()), whole.size());
+    if (flags & SFF_SELECTION) {
+        CHARRANGE cr{};
+        SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        const auto at = [&](LONG cp) { return cp < 0 ? text.size() : std::min<std::size_t>(cp, text.size()); };
+        const std::size_t from = at(std::max(cr.cpMin, 0L)), to = std::max(from, at(cr.cpMax));
+        text = text.substr(from, to - from);
+    }
+    return StateCodePage(MendRtfText(out, text));
 }
 
 void RichTextBox::SetText(const std::string& text) {

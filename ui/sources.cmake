@@ -5,6 +5,7 @@ set(UI_CORE_SOURCES
   ui/line_list.cpp
   ui/settings_file.cpp
   ui/ansi_text.cpp
+  ui/rtf_mend.cpp
   ui/utf8.cpp)
 set(UI_WIN_SOURCES
   ui/rich_text_box_win.cpp
@@ -18,5 +19,6 @@ set(UI_WIN_SOURCES
   ui/list_box_win.cpp)
 set(UI_NATIVE_TESTS
   tests/native/line_list_test.cpp
-  tests/native/settings_file_test.cpp)
+  tests/native/settings_file_test.cpp
+  tests/native/rtf_mend_test.cpp)
 set(UI_WIN_TESTS)
