@@ -1,0 +1,9 @@
+#include <gtest/gtest.h>
+
+#include "link/full_format_rtf.h"
+
+TEST(FullFormatRtf, ANumberOfAnyLengthIsReadWithinItsBound) {
+    const std::string out =
+        StateFullFormat("{\\rtf1{\\colortbl;\\red77777777777777777777777\\green0\\blue0;}\\cf1\\fs77777777777777777 x}");
+    EXPECT_NE(out.find("\\cf1 x"), std::string::npos) << out;
+}
