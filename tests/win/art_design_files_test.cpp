@@ -39,9 +39,8 @@ TEST(ArtDesignFiles, TablesFieldsAndPicturesOpenAsTextAndAnUnreadableFileIsNever
     ui.nextAnswer = IDYES;
     form.OnCommand(IDC_COMMAND20, BN_CLICKED);  // Save Changes: asked, then refused
     EXPECT_EQ(dir.Read("Designs\\4.rtf"), files[4].first);
-    ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_NE(ui.messages[0].text.find("could not be read"), std::string::npos) << ui.messages[0].text;
-    EXPECT_EQ(ui.messages[2].title, "Save Changes");
+    EXPECT_NE(ui.messages.at(0).text.find("could not be read"), std::string::npos) << ui.messages[0].text;
+    EXPECT_EQ(ui.messages.at(2).title + " " + std::to_string(ui.messages.size()), "Save Changes 3");
 
     DemoMessenger messenger;
     ASSERT_TRUE(messenger.Start({"Room"}));
@@ -51,6 +50,5 @@ TEST(ArtDesignFiles, TablesFieldsAndPicturesOpenAsTextAndAnUnreadableFileIsNever
     open(0);
     form.OnCommand(IDC_COMMAND25, BN_CLICKED);
     const std::vector<TranscriptEntry> posted = messenger.WaitForTranscript(2);
-    ASSERT_EQ(posted.size(), 2u);
-    EXPECT_EQ(posted[0].text + "|" + posted[1].text, "A\tB\tC\tD|After");
+    EXPECT_EQ(posted.at(0).text + "|" + posted.at(1).text, "A\tB\tC\tD|After");
 }
