@@ -8,6 +8,7 @@
 #include "designs/art_fade_win.h"
 #include "designs/art_save_window_win.h"
 #include "designs/art_text.h"
+#include "designs/design_rtf.h"
 #include "effects/nick_rule.h"
 #include "link/messenger_link_win.h"
 #include "ui/files_win.h"
@@ -76,17 +77,32 @@ int ArtDesignsTab::HighlightedIndex() const {
 
 void ArtDesignsTab::List5_Click() {
     Design().SetText("");
+    unreadablePath_.clear();
     const int index = HighlightedIndex();
     if (index < 0) return;  // a click that took the last highlight away: the box stays empty
     const std::string name = ListBoxItem(List5(), index);
     const auto path = RowFile(name, ctx_.Hwnd());
-    if (!path) return;
-    if (!Design().LoadFile(*path)) {
-        ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
-                              "Art Designs", MB_OK | MB_ICONHAND);
-        return;
+    if (path && OpenDesign(name, *path)) openedDesign_ = name;
+}
+
+bool ArtDesignsTab::OpenDesign(const std::string& name, const std::string& path) {
+    const std::string file = "The design file [Designs\\" + name + ".rtf]";
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes) || bytes.rfind("{\\rtf", 0) != 0) {
+        ctx_.ui().MessageBox(ctx_.Hwnd(), file + " could not be opened.", "Art Designs", MB_OK | MB_ICONHAND);
+        return false;
     }
-    openedDesign_ = name;
+    // Tables, fields and pictures are rewritten first: the control's own table
+    // code can end the program, and what it cannot show would leave the box empty.
+    const DesignRtf design = PrepareDesignRtf(bytes);
+    if (!design.tooDeep) Design().SetTextRTF(design.rtf);
+    if (!design.hasContent || !Design().Text().empty()) return true;
+    // An empty box saved back would replace the user's file with nothing.
+    Design().SetText("");
+    unreadablePath_ = path;
+    ctx_.ui().MessageBox(ctx_.Hwnd(), file + " could not be read. It is kept as it is, and Save Changes will not write over it.",
+                          "Art Designs", MB_OK | MB_ICONHAND);
+    return false;
 }
 
 void ArtDesignsTab::Command23_Click() {
@@ -156,7 +172,13 @@ void ArtDesignsTab::Command20_Click() {
     // nothing highlighted there is no name to save under.
     const int index = HighlightedIndex();
     if (index < 0) return;
-    WriteDesignFile(ListBoxItem(List5(), index), ctx_.Hwnd());
+    const std::string name = ListBoxItem(List5(), index);
+    if (!unreadablePath_.empty() && DesignRowPath(ctx_.AppFolder(), name) == unreadablePath_) {
+        ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be read, so it is not saved over. Use Save to keep this design under a new name.",
+                              "Save Changes", MB_OK | MB_ICONHAND);
+        return;
+    }
+    WriteDesignFile(name, ctx_.Hwnd());
 }
 
 void ArtDesignsTab::Command21_Click() {

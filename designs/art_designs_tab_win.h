@@ -68,6 +68,9 @@ private:
     // folder first when it is missing; false, after a message, when the row
     // is not usable or the file could not be replaced.
     bool WriteDesignFile(const std::string& name, HWND owner);
+    // Shows the design file of `name` in RichTextBox5, made readable for the
+    // control first; tells the user when it cannot be opened or shown (false).
+    bool OpenDesign(const std::string& name, const std::string& path);
     // The lines of the design go out one by one. Stops early when the pause
     // is not a number, the send was stopped or the window closed during a wait.
     void SendLines(RichTextBox& source);
@@ -77,4 +80,7 @@ private:
     TabContext& ctx_;
     bool sending_ = false;
     std::string openedDesign_;  // the List5 row last opened, for the next run
+    // The file of the design last opened when the box could not show it: Save
+    // Changes never writes over it.
+    std::string unreadablePath_;
 };

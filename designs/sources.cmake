@@ -1,7 +1,8 @@
 set(DESIGNS_CORE_SOURCES
   designs/decorations.cpp
   designs/art_fade.cpp
-  designs/art_text.cpp)
+  designs/art_text.cpp
+  designs/design_rtf.cpp)
 set(DESIGNS_WIN_SOURCES
   designs/text_designs_tab_win.cpp
   designs/design_editor_win.cpp
@@ -11,6 +12,8 @@ set(DESIGNS_WIN_SOURCES
   designs/art_fade_win.cpp)
 set(DESIGNS_NATIVE_TESTS
   tests/native/decorations_test.cpp
-  tests/native/art_designs_core_test.cpp)
+  tests/native/art_designs_core_test.cpp
+  tests/native/design_rtf_test.cpp)
 set(DESIGNS_WIN_TESTS
-  tests/win/designs_tabs_test.cpp)
+  tests/win/designs_tabs_test.cpp
+  tests/win/art_design_files_test.cpp)

@@ -6,7 +6,10 @@
 // units; reading and writing together never hold more than 20 bytes of memory
 // per byte of markup; the fader never puts a tag inside a character. Stating
 // the full format on the way out keeps the document balanced and its text
-// the same, and reads any bytes without harm.
+// the same, and reads any bytes without harm. Any bytes taken as an art design
+// file give the design box a balanced document with no table, field or picture
+// left in it, groups nested within the bound, at most about twice as long.
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +20,7 @@
 
 #include <sanitizer/allocator_interface.h>
 
+#include "designs/design_rtf.h"
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
 #include "effects/rtf_writer.h"
@@ -84,6 +88,58 @@ const char* Malformed(const std::string& rtf, std::size_t& pars, std::u16string&
     return depth == 0 ? nullptr : "group not closed";
 }
 
+// Reads what the design box is given as the box would: escapes, \binN data and
+// groups. Returns why it is wrong.
+const char* UnfitForDesignBox(const std::string& rtf) {
+    static const std::string_view kGone[] = {"cell",  "row",    "trowd",  "cellx", "intbl", "itap",
+                                             "nestcell", "nestrow", "field", "fldinst", "pict", "nesttableprops"};
+    std::size_t depth = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (c == '{' && ++depth > kMaxDesignRtfDepth) return "groups nested too deep";
+        if (c == '}' && depth-- == 0) return "a closing brace without its group";
+        if (c == '}' && depth == 0 && i + 1 != rtf.size()) return "text after the document";
+        if (c != '\\') continue;
+        if (i + 1 >= rtf.size()) return "a lone backslash at the end";
+        if (rtf[i + 1] == '\'') {
+            if (i + 3 >= rtf.size() || !std::isxdigit(static_cast<unsigned char>(rtf[i + 2])) ||
+                !std::isxdigit(static_cast<unsigned char>(rtf[i + 3])))
+                return "a cut \\' escape";
+            i += 3;
+            continue;
+        }
+        if (!std::isalpha(static_cast<unsigned char>(rtf[i + 1]))) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end]))) ++end;
+        const std::string_view word(rtf.data() + i + 1, end - i - 1);
+        for (std::string_view gone : kGone)
+            if (word == gone) return "a table, field or picture word left";
+        const bool negative = end < rtf.size() && rtf[end] == '-';
+        if (negative) ++end;
+        long long bytes = 0;
+        for (; end < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[end])); ++end)
+            if (bytes < 1000000000000) bytes = bytes * 10 + (rtf[end] - '0');
+        if (end < rtf.size() && rtf[end] == ' ') ++end;
+        if (word == "bin" && !negative) {
+            if (bytes > static_cast<long long>(rtf.size() - end)) return "binary data runs past the end";
+            end += static_cast<std::size_t>(bytes);
+        }
+        i = end - 1;
+    }
+    return depth == 0 ? nullptr : "group not closed";
+}
+
+void CheckDesignFile(std::string_view file) {
+    const DesignRtf design = PrepareDesignRtf(file);
+    if (design.tooDeep && !design.rtf.empty()) Fail("a file nested too deep still given to the box", std::string(file));
+    if (design.rtf.size() > 2 * file.size() + 2 * kMaxDesignRtfDepth)
+        Fail("the design grew more than twice", std::string(file));
+    if (const char* why = UnfitForDesignBox(design.rtf)) Fail(why, design.rtf);
+}
+
 void CheckRendering(std::string_view markup) {
     g_liveBytes = g_peakBytes = 0;
     const RenderedMarkup doc = ReadMarkup(markup);
@@ -126,6 +182,7 @@ void CheckRendering(std::string_view markup) {
     if (const char* why = Malformed(full, fullPars, fullUnits)) Fail(why, full);
     if (fullPars != pars || fullUnits != units) Fail("stating the full format changed the text", full);
     StateFullFormat("{\\rtf1" + std::string(markup));
+    CheckDesignFile(rtf);
 }
 
 void CheckFade(const std::uint8_t* data, std::size_t size) {
@@ -170,6 +227,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CheckRendering(std::string_view(reinterpret_cast<const char*>(data), size));
+    CheckDesignFile(std::string_view(reinterpret_cast<const char*>(data), size));
     CheckFade(data, size);
     return 0;
 }

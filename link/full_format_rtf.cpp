@@ -137,9 +137,7 @@ private:
                 std::size_t end = i + 1;
                 while (end < table.size() && IsLetter(table[end])) ++end;
                 const std::string_view word = table.substr(i + 1, end - i - 1);
-                long value = 0;
-                while (end < table.size() && table[end] >= '0' && table[end] <= '9')
-                    value = value * 10 + (table[end++] - '0');
+                const long value = ReadDigits(table, end);
                 const int shift = word == "red" ? 0 : word == "green" ? 8 : word == "blue" ? 16 : -1;
                 if (shift >= 0) {
                     rgb |= (value & 0xFF) << shift;
@@ -167,14 +165,11 @@ private:
         std::size_t end = pos_ + 1;
         while (end < in_.size() && IsLetter(in_[end])) ++end;
         const std::string_view word(in_.data() + pos_ + 1, end - pos_ - 1);
-        bool hasValue = false, negative = false;
-        long value = 0;
+        bool negative = false;
         if (end < in_.size() && in_[end] == '-') negative = true, ++end;
-        while (end < in_.size() && in_[end] >= '0' && in_[end] <= '9') {
-            if (value < 100000000) value = value * 10 + (in_[end] - '0');
-            hasValue = true;
-            ++end;
-        }
+        const std::size_t digits = end;
+        long value = ReadDigits(in_, end);
+        const bool hasValue = end > digits;
         if (negative) value = -value;
         if (end < in_.size() && in_[end] == ' ') ++end;  // the delimiter belongs to the word
         pos_ = end;
@@ -226,6 +221,16 @@ private:
         out_ += "\\cf" + std::to_string(color) + ' ';
         top.stated = s;
         top.statedValid = true;
+    }
+
+    // The number at `at`, which is left after its last digit. Every digit is
+    // read, but the value stops growing below a billion: a file may hold any
+    // number of them, and a long has 32 bits on Windows.
+    static long ReadDigits(std::string_view text, std::size_t& at) {
+        long value = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+            if (value < 100000000) value = value * 10 + (text[at] - '0');
+        return value;
     }
 
     static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

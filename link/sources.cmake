@@ -12,7 +12,8 @@ set(LINK_WIN_SOURCES
 set(LINK_NATIVE_TESTS
   tests/native/link_window_text_test.cpp
   tests/native/demo_messenger_formats_test.cpp
-  tests/native/pause_seconds_test.cpp)
+  tests/native/pause_seconds_test.cpp
+  tests/native/full_format_rtf_test.cpp)
 set(LINK_WIN_TESTS
   tests/win/link_window_search_test.cpp
   tests/win/link_messenger_e2e_test.cpp

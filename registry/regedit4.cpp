@@ -144,7 +144,10 @@ public:
         } else if (StartsWithIgnoringCase(data, "HEX:") || StartsWithIgnoringCase(data, "HEX(")) {
             HexValue(data, std::move(name), lines);
         } else if (StartsWithIgnoringCase(data, "DWORD:")) {
-            Add(Action::WriteDWORD, std::move(name), {}, LeadingHexValue(std::string(data.substr(6))));
+            // More than eight digits is no 32-bit number: left alone, like malformed bytes.
+            const std::string_view digits = data.substr(6);
+            if (digits.substr(0, digits.find_first_not_of("0123456789abcdefABCDEF")).size() > 8) return;
+            Add(Action::WriteDWORD, std::move(name), {}, LeadingHexValue(std::string(digits)));
         } else if (!quotedName && name.empty() && data.empty()) {
             Add(Action::KillValue, {});
         } else {

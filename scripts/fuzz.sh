@@ -4,7 +4,9 @@
 # starting from its seed corpus. Exits non-zero when an input crashes, reads
 # out of bounds, or fails the target's own check:
 #   markup_rtf_fuzz  the markup reader and the RTF writer: the RTF is
-#                    unbalanced or does not read back as written
+#                    unbalanced or does not read back as written; and what an
+#                    art design file gives the design box: unbalanced, too deep,
+#                    or still holding a table, field or picture
 #   regedit4_fuzz    the REGEDIT4 reader: keeps more than the file holds, or a
 #                    value written back reads differently
 #   line_list_fuzz   the list-file reader: a saved list reads back differently
@@ -25,7 +27,7 @@ FLAGS=(-std=c++20 -g -O1 -Wall -Wextra -I.
 
 # One target a line: name | sources | folders of its headers | seed folder | libFuzzer options
 TARGETS=(
-  "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp link/full_format_rtf.cpp ui/ansi_text.cpp ui/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects link ui|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
+  "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp link/full_format_rtf.cpp designs/design_rtf.cpp ui/ansi_text.cpp ui/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects link ui designs|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
   "line_list_fuzz|ui/line_list.cpp ui/utf8.cpp fuzz/line_list_fuzz.cpp|ui effects|fuzz/line_list_seeds|-max_len=4096"
   "settings_file_fuzz|ui/settings_file.cpp ui/utf8.cpp fuzz/settings_file_fuzz.cpp|ui|fuzz/settings_file_seeds|-max_len=4096"
   "regedit4_fuzz|registry/regedit4.cpp registry/bin_text.cpp registry/reg_path.cpp fuzz/regedit4_fuzz.cpp|registry|fuzz/regedit4_seeds|-dict=fuzz/regedit4.dict -max_len=8192"

@@ -56,7 +56,7 @@ TEST(Regedit4Reading, EachKindOfLineByItsQuoting) {
     std::string text;
     for (const char* line : {"REGEDIT4", "", "\"before\"=\"any key line\"", "[-HKEY_CURRENT_USER\\Software\\Gone]",
                              "\"after\"=\"a deleted key\"", "   [HKCU\\K]   ", "\"b\"=hex:01,ab,FF", "\"e\"=HEX:",
-                             "\"N\"=DWORD:FFFFFFFF", "\"bad\"=dword:zz", "\"a=b\"=\"c=d\"",
+                             "\"N\"=DWORD:FFFFFFFF", "\"bad\"=dword:zz", "\"long\"=dword:100000000", "\"a=b\"=\"c=d\"",
                              "\"q\"=\"say \\\"hi\\\" \\\\now\"", "  \"spaced \" = \" v\"  ", "\"@\"=\"named at\"", "@=-",
                              "@=\"default\"", "@=", "; comment", "no equals sign", "\"bad hex\"=hex:1,2g",
                              "\"two lines\"=hex(1):61,0d,0a,\\", "  62,00", "\"other type\"=hex(7):00", "[HKCU\\Unclosed",
