@@ -2,4 +2,6 @@
 # shared boxes and controls by name, Ui, the colour dialog, the messenger link,
 # the closing state and the timer. Also the control IDs of every window.
 set(CONTEXT_WIN_SOURCES
-  context/tab_context_win.cpp)
+  context/tab_context_win.cpp
+  context/faders_win.cpp
+  context/fade_colours_window_win.cpp)

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "effects/gradient.h"
+
 class RichTextBox;
 
 // Colours every character of `box` (as a person counts them: an emoji or a
@@ -12,6 +14,8 @@ class RichTextBox;
 // caret at the start with nothing selected. Bold, sizes and fonts stay as they
 // are. An empty box is left uncoloured.
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);
+// The same in a fader's style through its stops (ArtGradientRuns).
+void ApplyArtFade(RichTextBox& box, FadeStyle style, const ColorStops& stops);
 
 // The same result reached one character at a time (select the character, set
 // its colour). Far slower on a long design; kept to check the fast way against
