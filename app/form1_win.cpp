@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/info_windows_win.h"
 #include "app/main_tab_win.h"
+#include "context/remembered_controls_win.h"
 #include "designs/art_designs_tab_win.h"
 #include "designs/text_designs_tab_win.h"
 #include "ui/color_box_win.h"
@@ -21,6 +24,26 @@ const int kPageIds[3] = {IDC_MAINPAGE, IDC_TEXTDESIGNSPAGE, IDC_ARTDESIGNSPAGE};
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+constexpr const char* kSettingsFile = "vivarto.ini";
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kColorDialogSection = "ColorDialog";
+constexpr RememberedControl kRemembered[] = {
+    {RememberedControl::Choice, "Type", IDC_OPTION10, IDC_OPTION9, "Room", "PM"},
+    {RememberedControl::Choice, "NickColor", IDC_OPTION6, IDC_OPTION5, "Plus", "Black"},
+};
+
+std::string CustomColorKey(std::size_t index) { return "Custom" + std::to_string(index + 1); }
+
+// Runs one step of start-up or closing on its own: whatever goes wrong in it
+// (a damaged settings file included) costs only that step.
+template <class Step>
+void Quietly(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
 
 }  // namespace
 
@@ -70,7 +93,11 @@ HWND Form1::Create(bool show) {
     RegisterDialogWindow(hwnd_);
     // Loaded before it is shown: the missing-file messages come first, and
     // the window appears with its final caption and full lists.
+    Quietly([&] { ReadSettingsFile(); });
     Form_Load();
+    // Over the start values, once the lists are in: a remembered nick or art
+    // design is chosen again only while its row is still there.
+    RestoreSettings();
     // After the lists are filled: a tooltip subclasses its list, and every
     // message through that subclass costs a great deal under Wine (10,000
     // rows took a second and more to add, 20 ms without it).
@@ -106,7 +133,13 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == IDT_TIMER1 && context_.Timer1Enabled()) mainTab_->Timer1_Timer();
         return TRUE;
-    case WM_CLOSE: DestroyWindow(hwnd_); return TRUE;
+    case WM_CLOSE:
+        SaveSettings();
+        DestroyWindow(hwnd_);
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) SaveSettings();  // Windows ends the session: no WM_CLOSE comes
+        return TRUE;
     case WM_DESTROY:
         context_.MarkClosed();
         UnregisterDialogWindow(hwnd_);
@@ -307,6 +340,84 @@ void Form1::ShowTab(int index) {
 
 std::string Form1::ChosenRoom() const { return WindowTextOf(Control(IDC_COMBO1)); }
 
-void Form1::ShowRooms(const std::vector<std::string>& rooms) { FillComboBox(Control(IDC_COMBO1), rooms); }
+void Form1::ShowRooms(const std::vector<std::string>& rooms) {
+    HWND combo1 = Control(IDC_COMBO1);
+    FillComboBox(combo1, rooms);
+    // The room of the last run is chosen again the first time a scan lists
+    // it; after that a scan chooses as it always does.
+    const auto found = std::find(rooms.begin(), rooms.end(), rememberedRoom_);
+    if (rememberedRoom_.empty() || found == rooms.end()) return;
+    SendMessageW(combo1, CB_SETCURSEL, found - rooms.begin(), 0);
+    rememberedRoom_.clear();
+}
 
 void Form1::ShowMessengerMissing() { SetWindowTextUtf8(hwnd_, "No Pal Found"); }
+
+// ---------------------------------------------------------------- settings
+
+void Form1::ReadSettingsFile() {
+    const std::string path = context_.AppFile(kSettingsFile);
+    std::string bytes;
+    // No file: the first start, every start value as it is. A file that is
+    // there but cannot be read is left alone, not replaced at close.
+    if (!FilePresent(path)) return;
+    settingsWritable_ = ReadWholeFile(path, bytes);
+    context_.Settings() = SettingsFile::Parse(bytes);
+    rememberedRoom_ = context_.Settings().GetString(kWindowSection, "Room").value_or("");
+}
+
+void Form1::RestoreSettings() {
+    const SettingsFile& settings = context_.Settings();
+    Quietly([&] {
+        RestoreControls(context_, kWindowSection, kRemembered);
+        if (const auto tab = settings.GetInt(kWindowSection, "Tab", 0, 2)) ShowTab(*tab);
+        auto& custom = ui_.CustomColors();
+        for (std::size_t i = 0; i < custom.size(); ++i)
+            if (const auto color = settings.GetColor(kColorDialogSection, CustomColorKey(i))) custom[i] = *color;
+    });
+    Quietly([&] {
+        const auto left = settings.GetInt(kWindowSection, "Left", -100000, 100000);
+        const auto top = settings.GetInt(kWindowSection, "Top", -100000, 100000);
+        if (!left || !top) return;
+        RECT window;
+        GetWindowRect(hwnd_, &window);
+        // Only where the middle of the caption is on a monitor now, so the
+        // window can be seen and dragged; otherwise it stays centred.
+        const int width = window.right - window.left;
+        const RECT caption{*left + width / 4, *top, *left + width - width / 4, *top + GetSystemMetrics(SM_CYCAPTION)};
+        if (MonitorFromRect(&caption, MONITOR_DEFAULTTONULL))
+            SetWindowPos(hwnd_, nullptr, *left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    });
+    Quietly([&] { mainTab_->RestoreSettings(); });
+    Quietly([&] { textDesignsTab_->RestoreSettings(); });
+    Quietly([&] { artDesignsTab_->RestoreSettings(); });
+    Quietly([&] { context_.FaderOptions().RestoreSettings(settings); });
+}
+
+void Form1::SaveSettings() {
+    if (!settingsWritable_) return;
+    Quietly([&] {
+        SettingsFile& settings = context_.Settings();
+        SaveControls(context_, kWindowSection, kRemembered);
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof(placement);
+        RECT window{};
+        // Minimized, the window's own rectangle is off screen: its place is the restored one.
+        if (IsIconic(hwnd_) && GetWindowPlacement(hwnd_, &placement)) window = placement.rcNormalPosition;
+        else GetWindowRect(hwnd_, &window);
+        settings.SetInt(kWindowSection, "Left", window.left);
+        settings.SetInt(kWindowSection, "Top", window.top);
+        settings.SetInt(kWindowSection, "Tab", static_cast<int>(SendMessageA(Control(IDC_SSTAB1), TCM_GETCURSEL, 0, 0)));
+        // Without a messenger this run, the room of the last one stays remembered.
+        if (const std::string room = ChosenRoom(); !room.empty()) settings.SetString(kWindowSection, "Room", room);
+        const auto& custom = ui_.CustomColors();
+        for (std::size_t i = 0; i < custom.size(); ++i) settings.SetColor(kColorDialogSection, CustomColorKey(i), custom[i]);
+        mainTab_->SaveSettings();
+        textDesignsTab_->SaveSettings();
+        artDesignsTab_->SaveSettings();
+        context_.FaderOptions().SaveSettings(settings);
+        // A folder that cannot be written (read-only media) only means the next
+        // start is a first one: not worth a message at every close.
+        ReplaceFileContent(context_.AppFile(kSettingsFile), settings.Format());
+    });
+}

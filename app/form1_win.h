@@ -66,6 +66,11 @@ private:
     void SetFonts();
     void AddTooltips();
     void LoadListFiles();
+    // vivarto.ini beside the lists: read before the room scan (it names the
+    // room to choose again), restored once the lists are in, written on close.
+    void ReadSettingsFile();
+    void RestoreSettings();
+    void SaveSettings();
 
     Ui& ui_;
     TabContext context_;
@@ -76,4 +81,8 @@ private:
     std::unique_ptr<MainTab> mainTab_;
     std::unique_ptr<TextDesignsTab> textDesignsTab_;
     std::unique_ptr<ArtDesignsTab> artDesignsTab_;
+    // The room chosen when the window last closed, until a scan lists it.
+    std::string rememberedRoom_;
+    // False when a vivarto.ini is there but could not be read: it is kept.
+    bool settingsWritable_ = true;
 };

@@ -1,5 +1,8 @@
 #include "app/main_tab_win.h"
 
+#include <algorithm>
+
+#include "context/remembered_controls_win.h"
 #include "context/tab_context_win.h"
 #include "effects/fade_pipeline_win.h"
 #include "effects/nick_rule.h"
@@ -12,6 +15,16 @@ namespace {
 
 constexpr const char* kNotConnectedText = "Please Connect to the room or PM first.";
 constexpr const char* kNotConnectedTitle = "Not Connected";
+
+constexpr const char* kSection = "Main";
+constexpr RememberedControl kRemembered[] = {
+    {RememberedControl::Choice, "Mode", IDC_OPTION1, IDC_OPTION2, "Fade", "Regular"},
+    {RememberedControl::Check, "RandomColor", IDC_CHKRANDOMCOLOR},
+    {RememberedControl::Color, "ColorA", IDC_PICCOLORA},
+    {RememberedControl::Color, "ColorB", IDC_PICCOLORB},
+    {RememberedControl::Choice, "ScrollingMode", IDC_OPTION3, IDC_OPTION4, "Dance", "Regular"},
+    {RememberedControl::Text, "Time", IDC_TEXT2},
+};
 
 }  // namespace
 
@@ -145,4 +158,20 @@ void MainTab::Command15_Click() {
     work.SetTextRTF(ApplyChosenNick(ctx_.Composer().TextRTF(), ctx_.Label3Caption()));
     std::string message = work.TextRTF();
     ctx_.Link().TxtSendPal(message);
+}
+
+// ---------------------------------------------------------------- settings
+
+void MainTab::RestoreSettings() {
+    RestoreControls(ctx_, kSection, kRemembered);
+    const auto nick = ctx_.Settings().GetString(kSection, "Nick");
+    if (!nick) return;
+    const std::vector<std::string> nicks = ListBoxItems(ctx_.Control(IDC_LIST1));
+    // A nick deleted from the list since is not chosen again.
+    if (std::find(nicks.begin(), nicks.end(), *nick) != nicks.end()) ctx_.SetControlText(IDC_LABEL3, *nick);
+}
+
+void MainTab::SaveSettings() {
+    SaveControls(ctx_, kSection, kRemembered);
+    ctx_.Settings().SetString(kSection, "Nick", ctx_.Label3Caption());
 }

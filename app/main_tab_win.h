@@ -50,6 +50,12 @@ public:
     void Command13_Click();  // Del the pair selected in List2
     void Command12_Click();  // Save both dance lists and reload them
 
+    // Fade or Regular, "Random Color", colours A and B, the scrolling mode, its
+    // "Time:" and the chosen nick (while still in the list), kept between runs
+    // in the context's settings. Restored once the lists are loaded.
+    void RestoreSettings();
+    void SaveSettings();
+
     // True while a tick runs, its waits included.
     bool TickRunning() const { return tickRunning_; }
 

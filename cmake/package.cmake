@@ -36,7 +36,8 @@ include(CPack)
 if(TARGET win_vivarto_e2e_test)
   set(zip ${CPACK_OUTPUT_FILE_PREFIX}/vivarto-${PROJECT_VERSION}-win64.zip)
   set(unpacked unpacked/vivarto-${PROJECT_VERSION}-win64)
-  add_test(NAME package_unzip COMMAND sh -c "rm -rf unpacked && unzip -q '${zip}' -d unpacked")
+  # No settings file in the zip: a user's first start is a fresh one.
+  add_test(NAME package_unzip COMMAND sh -c "rm -rf unpacked && unzip -q '${zip}' -d unpacked && test ! -e '${unpacked}/vivarto.ini'")
   set_tests_properties(package_unzip PROPERTIES FIXTURES_SETUP package)
   add_test(NAME win_package COMMAND win_vivarto_e2e_test)
   set_tests_properties(win_package PROPERTIES FIXTURES_REQUIRED package TIMEOUT 300 ENVIRONMENT

@@ -3,6 +3,16 @@
 #include "context/fade_colours_window_win.h"
 #include "context/tab_context_win.h"
 #include "ui/color_box_win.h"
+#include "ui/settings_file.h"
+
+namespace {
+
+constexpr const char* kSection = "Fades";
+constexpr const char* kPresetSection = "FadePresets";
+const char* const kFaderKeys[3] = {"Main", "TextDesigns", "ArtDesigns"};
+const char* const kStyleNames[3] = {"Classic", "Smooth", "Rows"};
+
+}  // namespace
 
 const Faders::Controls Faders::kControls[3] = {
     {IDC_PICCOLORA, IDC_PICCOLORB, IDC_FADESTYLE, IDC_FADESTRIP, IDC_FADECOLORS},
@@ -92,4 +102,30 @@ void Faders::ShowFadeColours(FaderId fader) {
                                  return Sample(fader, style, stops, width);
                              });
     if (window.Show(ctx_.Hwnd()) && !ctx_.Closed()) SetStops(fader, window.Result());
+}
+
+void Faders::SaveSettings(SettingsFile& settings) const {
+    for (std::size_t f = 0; f < 3; ++f) {
+        const FaderId fader = static_cast<FaderId>(f);
+        const std::string key = kFaderKeys[f];
+        settings.SetString(kSection, key + "Style", kStyleNames[static_cast<int>(Style(fader))]);
+        settings.SetString(kSection, key + "Stops", FormatStops(Stops(fader)));
+    }
+    // Written whole each time, so a preset deleted in this run is gone from the file too.
+    settings.RemoveSection(kPresetSection);
+    for (const FadePreset& preset : presets_.Saved()) settings.SetString(kPresetSection, preset.name, FormatStops(preset.stops));
+}
+
+void Faders::RestoreSettings(const SettingsFile& settings) {
+    for (std::size_t f = 0; f < 3; ++f) {
+        const std::string key = kFaderKeys[f];
+        const auto style = settings.GetString(kSection, key + "Style");
+        for (int s = 0; style && s < (f == Index(FaderId::Art) ? 3 : 2); ++s)
+            if (*style == kStyleNames[s]) SendMessageW(ctx_.Control(kControls[f].style), CB_SETCURSEL, s, 0);
+        if (const auto stops = ParseStops(settings.GetString(kSection, key + "Stops").value_or("")))
+            between_[f].assign(stops->begin() + 1, stops->end() - 1);
+    }
+    for (const std::string& name : settings.Keys(kPresetSection))
+        if (const auto stops = ParseStops(settings.GetString(kPresetSection, name).value_or(""))) presets_.Save(name, *stops);
+    Redraw();
 }

@@ -14,6 +14,7 @@
 #include "effects/fade_presets.h"
 #include "effects/gradient.h"
 
+class SettingsFile;
 class TabContext;
 
 enum class FaderId { Main = 0, TextDesigns = 1, Art = 2 };
@@ -40,6 +41,12 @@ public:
     void SetSampler(FaderId fader, Sampler sampler) { samplers_[Index(fader)] = std::move(sampler); }
     // What a strip `width` pixels wide shows: a sample text faded, a band per character.
     std::vector<COLORREF> Sample(FaderId fader, FadeStyle style, const ColorStops& stops, int width) const;
+
+    // Each fader's style and stops, and the saved presets, in the settings kept
+    // between runs. The ends stay the colour boxes' own business: a restored
+    // row takes the boxes' colours as its ends.
+    void SaveSettings(SettingsFile& settings) const;
+    void RestoreSettings(const SettingsFile& settings);
 
     // Draws every strip again: after a colour box or a style changed.
     void Redraw();

@@ -1,7 +1,7 @@
 // What a tab or small window is handed instead of the main window: the folder
 // the files live in, the boxes and controls the tabs share, Ui, the shared
 // colour dialog, the messenger link, whether the window is closing, and the
-// auto-send timer. The main window wires it; tests can build one over bare
+// auto-send timer, and the settings kept between runs. The main window wires it; tests can build one over bare
 // page dialogs.
 #pragma once
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include "context/faders_win.h"
 #include "context/resource.h"
 #include "ui/rich_text_box_win.h"
+#include "ui/settings_file.h"
 #include "ui/ui_win.h"
 
 class MessengerLink;
@@ -47,6 +48,11 @@ public:
     MessengerLink& Link() { return *link_; }
     const std::string& AppFolder() const { return appFolder_; }
     std::string AppFile(const std::string& name) const { return appFolder_ + "\\" + name; }
+
+    // The settings read from vivarto.ini at start-up and written back when the
+    // window closes: each tab restores and saves its own section
+    // (context/remembered_controls_win), and keys no one knows are kept.
+    SettingsFile& Settings() { return settings_; }
 
     std::string ControlText(int id) const;
     void SetControlText(int id, const std::string& text);
@@ -101,6 +107,7 @@ private:
     std::vector<HWND> pages_;
     RichTextBox boxes_[6];
     MessengerLink* link_ = nullptr;
+    SettingsFile settings_;
     bool timer1Enabled_ = false;
     bool closed_ = false;
     bool sending_ = false;

@@ -1,7 +1,9 @@
 #include "designs/art_designs_tab_win.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "context/remembered_controls_win.h"
 #include "context/tab_context_win.h"
 #include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
@@ -9,6 +11,7 @@
 #include "designs/art_text.h"
 #include "effects/nick_rule.h"
 #include "link/messenger_link_win.h"
+#include "ui/files_win.h"
 #include "ui/list_box_win.h"
 #include "ui/list_files_win.h"
 #include "ui/message_loop_win.h"
@@ -26,6 +29,13 @@ std::vector<std::uint32_t> ArtSample(FadeStyle style, const ColorStops& stops, c
         colors.insert(colors.end(), static_cast<std::size_t>(run.length), run.color);
     return colors;
 }
+
+constexpr const char* kSection = "ArtDesigns";
+constexpr RememberedControl kRemembered[] = {
+    {RememberedControl::Color, "FadeStart", IDC_PICTURE13},
+    {RememberedControl::Color, "FadeEnd", IDC_PICTURE14},
+    {RememberedControl::Text, "Timer", IDC_TEXT5},
+};
 
 }  // namespace
 
@@ -88,7 +98,9 @@ void ArtDesignsTab::List5_Click() {
     if (!Design().LoadFile(*path)) {
         ctx_.ui().MessageBox(ctx_.Hwnd(), "The design file [Designs\\" + name + ".rtf] could not be opened.",
                               "Art Designs", MB_OK | MB_ICONHAND);
+        return;
     }
+    openedDesign_ = name;
 }
 
 void ArtDesignsTab::Command23_Click() {
@@ -251,4 +263,26 @@ void ArtDesignsTab::SendLines(RichTextBox& source) {
         if (!ReadPause(seconds)) return;
         if (!ctx_.SendPause(seconds)) return;
     }
+}
+
+// ---------------------------------------------------------------- settings
+
+void ArtDesignsTab::RestoreSettings() {
+    RestoreControls(ctx_, kSection, kRemembered);
+    const auto name = ctx_.Settings().GetString(kSection, "Design");
+    if (!name) return;
+    const std::vector<std::string> rows = ListBoxItems(List5());
+    const auto row = std::find(rows.begin(), rows.end(), *name);
+    const auto path = DesignRowPath(ctx_.AppFolder(), *name);
+    // Gone from the list or from the Designs folder: the box stays empty, as at a first start.
+    if (row == rows.end() || !path || !FilePresent(*path)) return;
+    const int index = static_cast<int>(row - rows.begin());
+    SendMessageW(List5(), LB_SETSEL, TRUE, index);
+    SendMessageW(List5(), LB_SETCARETINDEX, index, FALSE);
+    List5_Click();
+}
+
+void ArtDesignsTab::SaveSettings() {
+    SaveControls(ctx_, kSection, kRemembered);
+    if (!openedDesign_.empty()) ctx_.Settings().SetString(kSection, "Design", openedDesign_);
 }

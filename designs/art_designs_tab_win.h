@@ -45,6 +45,12 @@ public:
     void FadeArtDesign();
     void Command25_Click(); // Send To Room
 
+    // The two fader colours, "Timer:" and the design last opened, kept between
+    // runs in the context's settings. Restored once List5 is loaded: the
+    // design opens again while its row and its file are still there.
+    void RestoreSettings();
+    void SaveSettings();
+
     // True while Send To Room is sending (its waits included).
     bool Sending() const { return sending_; }
 
@@ -72,4 +78,5 @@ private:
 
     TabContext& ctx_;
     bool sending_ = false;
+    std::string openedDesign_;  // the List5 row last opened, for the next run
 };

@@ -1,5 +1,6 @@
 #include "designs/text_designs_tab_win.h"
 
+#include "context/remembered_controls_win.h"
 #include "context/tab_context_win.h"
 #include "designs/change_text_design_win.h"
 #include "designs/design_editor_win.h"
@@ -13,6 +14,19 @@
 namespace {
 
 constexpr const char* kSavedFile = "saved.txt";
+
+constexpr const char* kSection = "TextDesigns";
+constexpr RememberedControl kRemembered[] = {
+    {RememberedControl::Choice, "AutoSend", IDC_OPTION8, IDC_OPTION7, "Yes", "No"},
+    {RememberedControl::Check, "Bold", IDC_CHECK3},
+    {RememberedControl::Color, "Color", IDC_PICTURE10},
+    {RememberedControl::Color, "ColorA", IDC_PICTURE7},
+    {RememberedControl::Color, "ColorB", IDC_PICTURE8},
+};
+// The size boxes are kept as one size, so a file can never tick two of them.
+constexpr struct {
+    int id, points;
+} kSizeBoxes[] = {{IDC_CHECK4, 8}, {IDC_CHECK1, 10}, {IDC_CHECK2, 12}};
 
 }  // namespace
 
@@ -136,3 +150,20 @@ void TextDesignsTab::OpenDesignEditor() {
 }
 
 HWND TextDesignsTab::DesignEditorWindow() const { return editor_ ? editor_->Hwnd() : nullptr; }
+
+// ---------------------------------------------------------------- settings
+
+void TextDesignsTab::RestoreSettings() {
+    RestoreControls(ctx_, kSection, kRemembered);
+    const auto size = ctx_.Settings().GetInt(kSection, "Size", 0, 12);
+    if (!size || (*size != 0 && *size != 8 && *size != 10 && *size != 12)) return;
+    for (const auto& box : kSizeBoxes) ctx_.SetChecked(box.id, box.points == *size);
+}
+
+void TextDesignsTab::SaveSettings() {
+    SaveControls(ctx_, kSection, kRemembered);
+    int size = 0;
+    for (const auto& box : kSizeBoxes)
+        if (ctx_.IsChecked(box.id)) size = box.points;
+    ctx_.Settings().SetInt(kSection, "Size", size);
+}

@@ -32,6 +32,11 @@ public:
     // Picture10, Picture7, Picture8: the box takes the shared dialog's colour.
     void ColorBox_Click(int boxId);
 
+    // Auto Send, Bold, the size and the three colour boxes, kept between runs
+    // in the context's settings.
+    void RestoreSettings();
+    void SaveSettings();
+
     // The design editor, modeless and only one of it: opens it, or brings the
     // open one to the front.
     void OpenDesignEditor();

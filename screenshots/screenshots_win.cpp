@@ -67,6 +67,7 @@ public:
 int main(int argc, char** argv) {
     g_outDir = argc > 1 ? argv[1] : ".";
     SilentUi ui;
+    DeleteFileA((ExeFolder() + "\\vivarto.ini").c_str());  // the pictures show a first start
     Form1 form(ui, ExeFolder());
     HWND hwnd = form.Create(true);
     SetWindowPos(hwnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);

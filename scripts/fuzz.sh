@@ -8,6 +8,8 @@
 #   regedit4_fuzz    the REGEDIT4 reader: keeps more than the file holds, or a
 #                    value written back reads differently
 #   line_list_fuzz   the list-file reader: a saved list reads back differently
+#   settings_file_fuzz  the settings file reader: saved settings read back
+#                    differently, or a colour comes out of range
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_TO_RUN=${1:-30}
@@ -25,6 +27,7 @@ FLAGS=(-std=c++20 -g -O1 -Wall -Wextra -I.
 TARGETS=(
   "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp link/full_format_rtf.cpp ui/ansi_text.cpp ui/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects link ui|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
   "line_list_fuzz|ui/line_list.cpp ui/utf8.cpp fuzz/line_list_fuzz.cpp|ui effects|fuzz/line_list_seeds|-max_len=4096"
+  "settings_file_fuzz|ui/settings_file.cpp ui/utf8.cpp fuzz/settings_file_fuzz.cpp|ui|fuzz/settings_file_seeds|-max_len=4096"
   "regedit4_fuzz|registry/regedit4.cpp registry/bin_text.cpp registry/reg_path.cpp fuzz/regedit4_fuzz.cpp|registry|fuzz/regedit4_seeds|-dict=fuzz/regedit4.dict -max_len=8192"
 )
 EACH=$(( SECONDS_TO_RUN / ${#TARGETS[@]} ))

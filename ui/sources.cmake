@@ -3,6 +3,7 @@
 # portable list-file format and ANSI text rules beneath them.
 set(UI_CORE_SOURCES
   ui/line_list.cpp
+  ui/settings_file.cpp
   ui/ansi_text.cpp
   ui/utf8.cpp)
 set(UI_WIN_SOURCES
@@ -16,6 +17,7 @@ set(UI_WIN_SOURCES
   ui/files_win.cpp
   ui/list_box_win.cpp)
 set(UI_NATIVE_TESTS
-  tests/native/line_list_test.cpp)
+  tests/native/line_list_test.cpp
+  tests/native/settings_file_test.cpp)
 set(UI_WIN_TESTS
   tests/win/rich_text_box_test.cpp)

@@ -10,12 +10,11 @@ int WindowsUi::MessageBox(HWND owner, const std::string& text, const std::string
 }
 
 bool WindowsUi::ChooseColor(HWND owner, COLORREF& color) {
-    static COLORREF custom[16] = {};
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = owner;
     cc.rgbResult = color;
-    cc.lpCustColors = custom;
+    cc.lpCustColors = customColors_.data();
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
     if (!::ChooseColorW(&cc)) return false;
     color = cc.rgbResult;

@@ -2,6 +2,8 @@
 // go through Ui, so that tests can put a recorder in place of the real dialogs.
 #pragma once
 #include <windows.h>
+
+#include <array>
 #include <string>
 
 class Ui {
@@ -15,6 +17,13 @@ public:
     virtual bool ChooseColor(HWND owner, COLORREF& color) = 0;
     // Opens an address or file in the user's browser ("Open" verb).
     virtual void OpenUrl(const std::string& address) = 0;
+
+    // The colour dialog's 16 custom colours, which the user edits inside the
+    // dialog; kept here for the run (and by the main window between runs).
+    std::array<COLORREF, 16>& CustomColors() { return customColors_; }
+
+protected:
+    std::array<COLORREF, 16> customColors_{};
 };
 
 // The real dialogs: MessageBoxW, ChooseColorW, ShellExecuteW (text is UTF-8 here).

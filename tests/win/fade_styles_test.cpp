@@ -17,6 +17,7 @@ namespace {
 
 using Colours = std::vector<COLORREF>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF navy = RGB(0, 0, 0x80), sea = RGB(0, 0x77, 0xBE), turquoise = RGB(0x40, 0xE0, 0xD0);  // Ocean
 
 // The "Fade Colours" window (and the name window over it) is modal: a timer acts in its loop, each step
 // retried until its window is up.
@@ -99,8 +100,9 @@ TEST(FadeStyles, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     SendMessageA(ctx.Control(IDC_LIST4), LB_SETCURSEL, 0, 0);
     form.OnCommand(IDC_LIST4, LBN_SELCHANGE);
 
-    // Art: "Mine" deleted, Ocean (three stops) taken; Rows, faded and sent line by line.
-    inWindow(IDC_ARTFADECOLORS, {Preset(7), Press(IDC_FADECOLOURS_DELETE), Preset(2, &listed), Press(IDOK)});
+    // Art: "Mine" deleted, Ocean (three stops) taken and saved as "Mine"; Rows, faded and sent line by line.
+    inWindow(IDC_ARTFADECOLORS, {Preset(7), Press(IDC_FADECOLOURS_DELETE), Preset(2, &listed),
+                                 Press(IDC_FADECOLOURS_SAVEAS), Named, Press(IDOK)});
     EXPECT_EQ(listed.size(), 7u);
     style(IDC_ARTFADESTYLE, 2);
     ctx.ArtDesign().SetText("ab\r\ncd\r\nef");
@@ -110,7 +112,6 @@ TEST(FadeStyles, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
 
     const auto posted = messenger.WaitForTranscript(danced + 4);
     ASSERT_EQ(posted.size(), danced + 4);
-    const COLORREF navy = RGB(0, 0, 0x80), sea = RGB(0, 0x77, 0xBE), turquoise = RGB(0x40, 0xE0, 0xD0);
     const std::pair<std::size_t, Colours> expected[] = {
         {0, {kRed, RGB(128, 128, 0), kGreen, RGB(0, 128, 128), kBlue}},  // Send, Smooth: 127.5 to 128
         {1, {kRed, kGreen, kBlue}}, {2, {kBlue}},                         // a dance pair; one character: the last stop
@@ -125,6 +126,19 @@ TEST(FadeStyles, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
             if (c.ch != '\r') got.push_back(c.format.color);
         EXPECT_EQ(got, colours) << message << ": " << posted[message].text;
     }
+
+    // Closed and started again: styles, stops and the saved preset are kept.
+    SendMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+    Form1 again(ui, dir.Path());
+    ASSERT_NE(again.Create(false), nullptr);
+    Faders& kept = again.Context().FaderOptions();
+    EXPECT_EQ(kept.Stops(FaderId::Main), (ColorStops{kRed, kGreen, kBlue}));
+    EXPECT_EQ(kept.Stops(FaderId::Art), (ColorStops{navy, sea, turquoise}));
+    EXPECT_EQ(std::vector({kept.Style(FaderId::Main), kept.Style(FaderId::TextDesigns), kept.Style(FaderId::Art)}),
+              std::vector({FadeStyle::Smooth, FadeStyle::Smooth, FadeStyle::Rows}));
+    EXPECT_EQ(kept.Presets().Saved(), (std::vector<FadePreset>{{"Mine", {navy, sea, turquoise}}}));
+    MSG quit;  // the first window's quit is not for whatever runs next
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 }  // namespace

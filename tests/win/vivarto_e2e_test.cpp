@@ -30,6 +30,7 @@ public:
 
     bool Start() {
         const std::string folder = AppFolder();
+        DeleteFileA((folder + "vivarto.ini").c_str());  // each test starts as a first start does
         return DemoMessenger::Launch({}, pi_, folder + "vivarto.exe", folder) && DemoMessenger::WaitUntil(10000, [&] {
                    for (HWND h : Windows())
                        if (GetMenu(h)) main_ = h;  // the main window: a message box has no menu bar
