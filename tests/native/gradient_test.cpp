@@ -8,6 +8,8 @@
 #include "effects/gradient.h"
 
 TEST(Gradient, TwoStopsAreTheFaderItselfInEveryStyle) {
+    // 175 + 7 * (-175 / 10) is 52.5, to 52; by t = 7 / 10 it is 52.50000000000001, to 53.
+    EXPECT_EQ(FadeMarkup(FadeStyle::Classic, {175, 0}, "abcdefghij"), FadeText(175, 0, "abcdefghij"));
     std::mt19937 random(24);
     const std::vector<std::string> pieces{"a", "Z", " ", "\r\n", "\xC3\xA9", "e\xCC\x81", "\xF0\x9F\x98\x80", "<", "\xE9"};
     for (int round = 0; round < 300; ++round) {
