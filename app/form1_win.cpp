@@ -424,6 +424,7 @@ void Form1::RestoreSettings() {
     Quietly([&] { mainTab_->RestoreSettings(); });
     Quietly([&] { textDesignsTab_->RestoreSettings(); });
     Quietly([&] { artDesignsTab_->RestoreSettings(); });
+    Quietly([&] { context_.FaderOptions().RestoreSettings(settings); });
 }
 
 void Form1::SaveSettings() {
@@ -447,6 +448,7 @@ void Form1::SaveSettings() {
         mainTab_->SaveSettings();
         textDesignsTab_->SaveSettings();
         artDesignsTab_->SaveSettings();
+        context_.FaderOptions().SaveSettings(settings);
         // A folder that cannot be written (read-only media) only means the next
         // start is a first one: not worth a message at every close.
         ReplaceFileContent(context_.AppFile(kSettingsFile), settings.Format());

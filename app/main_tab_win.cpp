@@ -32,6 +32,8 @@ bool MainTab::OnCommand(int id, int code) {
     // Buttons and colour boxes report a click as BN_CLICKED, Label3 (a notify
     // static) as STN_CLICKED; both are code 0.
     const bool clicked = code == BN_CLICKED;
+    // The three tabs' styles and "Colours..." buttons: the faders' own business.
+    if (ctx_.FaderOptions().OnCommand(id, code)) return true;
     switch (id) {
     case IDC_COMMAND1: if (clicked) Command1_Click(); return true;
     case IDC_COMMAND2: if (clicked) Command2_Click(); return true;
@@ -106,10 +108,10 @@ bool MainTab::RefuseWithoutRoom(bool stopTimer) {
 void MainTab::FadeComposer() {
     // The pickers are read at this moment: a change made during an earlier
     // wait counts for this message.
-    const COLORREF a = ctx_.BoxColor(IDC_PICCOLORA);
-    const COLORREF b = ctx_.BoxColor(IDC_PICCOLORB);
+    const ColorStops stops = ctx_.FaderOptions().Stops(FaderId::Main);
+    const FadeStyle style = ctx_.FaderOptions().Style(FaderId::Main);
     ctx_.RollRandomPickerColors();
-    FadePipeline(ctx_.Composer(), a, b);
+    FadePipeline(ctx_.Composer(), style, stops);
 }
 
 void MainTab::Command1_Click() {

@@ -162,3 +162,33 @@
 #define IDC_CONTACTFORM_LABEL1     2501
 #define IDC_CONTACTFORM_LABEL5     2502
 #define IDC_CONTACTFORM_COMMAND1   2503
+
+// The faders' styles, strips and "Colours..." buttons on the three tabs
+#define IDC_FADESTYLE              1300
+#define IDC_LBLFADESTYLE           1301
+#define IDC_FADESTRIP              1302
+#define IDC_FADECOLORS             1303
+#define IDC_DESIGNFADESTYLE        1310
+#define IDC_LBLDESIGNFADESTYLE     1311
+#define IDC_DESIGNFADESTRIP        1312
+#define IDC_DESIGNFADECOLORS       1313
+#define IDC_ARTFADESTYLE           1320
+#define IDC_LBLARTFADESTYLE        1321
+#define IDC_ARTFADESTRIP           1322
+#define IDC_ARTFADECOLORS          1323
+
+// FADECOLOURS: the "Fade Colours" window; its stops are STOP1 .. STOP1 + 9
+#define IDD_FADECOLOURS            116
+#define IDD_SAVEPRESET             117
+#define IDC_FADECOLOURS_STOP1      2600
+#define IDC_FADECOLOURS_ADD        2610
+#define IDC_FADECOLOURS_REMOVE     2611
+#define IDC_FADECOLOURS_STRIP      2612
+#define IDC_FADECOLOURS_LBLSTOPS   2613
+#define IDC_FADECOLOURS_LBLPRESETS 2614
+#define IDC_PRESETS                2615
+#define IDC_FADECOLOURS_SAVEAS     2616
+#define IDC_FADECOLOURS_DELETE     2617
+// SAVEPRESET: the name of a preset being saved
+#define IDC_SAVEPRESET_LABEL1      2700
+#define IDC_SAVEPRESET_TEXT1       2701

@@ -3,4 +3,6 @@
 # the closing state, the timer and the settings kept between runs. Also the control IDs of every window.
 set(CONTEXT_WIN_SOURCES
   context/tab_context_win.cpp
+  context/faders_win.cpp
+  context/fade_colours_window_win.cpp
   context/remembered_controls_win.cpp)

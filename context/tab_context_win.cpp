@@ -13,6 +13,7 @@ void TabContext::AttachWindows(HWND owner, std::vector<HWND> pages) {
                         IDC_RICHTEXTBOX4, IDC_RICHTEXTBOX5, IDC_RICHTEXTBOX6};
     for (int i = 0; i < 6; ++i)
         if (HWND box = Control(ids[i])) boxes_[i].Attach(box);
+    faders_.Attach();
 }
 
 HWND TabContext::Control(int id) const {
@@ -35,7 +36,10 @@ void TabContext::SetChecked(int id, bool on) {
 
 COLORREF TabContext::BoxColor(int id) const { return ColorBox_GetColor(Control(id)); }
 
-void TabContext::SetBoxColor(int id, COLORREF color) { ColorBox_SetColor(Control(id), color); }
+void TabContext::SetBoxColor(int id, COLORREF color) {
+    ColorBox_SetColor(Control(id), color);
+    faders_.Redraw();  // a colour box may be a fader's end
+}
 
 void TabContext::PickBoxColor(int boxId) {
     const COLORREF color = commonDialog1_.ShowColor(owner_);

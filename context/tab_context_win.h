@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "context/faders_win.h"
 #include "context/resource.h"
 #include "ui/rich_text_box_win.h"
 #include "ui/settings_file.h"
@@ -42,6 +43,8 @@ public:
 
     Ui& ui() { return ui_; }
     ColorDialog& CommonDialog1() { return commonDialog1_; }
+    // The three tabs' "Fader Options": stops, styles, strips, presets.
+    Faders& FaderOptions() { return faders_; }
     MessengerLink& Link() { return *link_; }
     const std::string& AppFolder() const { return appFolder_; }
     std::string AppFile(const std::string& name) const { return appFolder_ + "\\" + name; }
@@ -98,6 +101,7 @@ public:
 private:
     Ui& ui_;
     ColorDialog commonDialog1_;
+    Faders faders_{*this};
     std::string appFolder_;
     HWND owner_ = nullptr;
     std::vector<HWND> pages_;

@@ -5,6 +5,7 @@
 
 #include "context/remembered_controls_win.h"
 #include "context/tab_context_win.h"
+#include "designs/art_fade.h"
 #include "designs/art_fade_win.h"
 #include "designs/art_save_window_win.h"
 #include "designs/art_text.h"
@@ -22,6 +23,14 @@ namespace {
 
 constexpr const char* kDesignList = "dlist.txt";
 
+// The art fade of a sample, a colour per character, for the tab's strip.
+std::vector<std::uint32_t> ArtSample(FadeStyle style, const ColorStops& stops, const std::string& sample) {
+    std::vector<std::uint32_t> colors;
+    for (const ArtFadeRun& run : ArtGradientRuns(style, stops, sample))
+        colors.insert(colors.end(), static_cast<std::size_t>(run.length), run.color);
+    return colors;
+}
+
 constexpr const char* kSection = "ArtDesigns";
 constexpr RememberedControl kRemembered[] = {
     {RememberedControl::Color, "FadeStart", IDC_PICTURE13},
@@ -30,6 +39,11 @@ constexpr RememberedControl kRemembered[] = {
 };
 
 }  // namespace
+
+ArtDesignsTab::ArtDesignsTab(TabContext& ctx) : ctx_(ctx) {
+    ctx_.FaderOptions().SetSampler(FaderId::Art, ArtSample);
+    ctx_.FaderOptions().Redraw();
+}
 
 bool ArtDesignsTab::OnCommand(int id, int code) {
     switch (id) {
@@ -209,8 +223,8 @@ void ArtDesignsTab::Picture14_Click() { ctx_.PickBoxColor(IDC_PICTURE14); }
 void ArtDesignsTab::Command24_Click() { FadeArtDesign(); }
 
 void ArtDesignsTab::FadeArtDesign() {
-    ApplyArtFade(Design(), static_cast<std::int32_t>(ctx_.BoxColor(IDC_PICTURE13)),
-                 static_cast<std::int32_t>(ctx_.BoxColor(IDC_PICTURE14)));
+    const Faders& faders = ctx_.FaderOptions();
+    ApplyArtFade(Design(), faders.Style(FaderId::Art), faders.Stops(FaderId::Art));
 }
 
 // ---------------------------------------------------------------- sending

@@ -12,7 +12,7 @@ class RichTextBox;
 
 class ArtDesignsTab {
 public:
-    explicit ArtDesignsTab(TabContext& ctx) : ctx_(ctx) {}
+    explicit ArtDesignsTab(TabContext& ctx);
     ArtDesignsTab(const ArtDesignsTab&) = delete;
     ArtDesignsTab& operator=(const ArtDesignsTab&) = delete;
 

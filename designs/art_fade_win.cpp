@@ -28,8 +28,7 @@ private:
 // (UTF-16 units), and the end: the schedule counts characters as seen, so an
 // emoji (two units) or a letter with its accent takes one colour whole. A line
 // break is still two characters, CR and LF.
-std::vector<long> CharacterStarts(const RichTextBox& box) {
-    const std::string text = box.Text();
+std::vector<long> CharacterStarts(const std::string& text) {
     std::vector<long> starts{0};
     std::size_t from = 0;
     for (std::size_t end : CharacterEnds(text)) {
@@ -42,8 +41,14 @@ std::vector<long> CharacterStarts(const RichTextBox& box) {
 }  // namespace
 
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor) {
-    const std::vector<long> at = CharacterStarts(box);
-    const std::vector<ArtFadeRun> runs = ArtFadeRuns(startColor, endColor, static_cast<long>(at.size()) - 1);
+    ApplyArtFade(box, FadeStyle::Classic,
+                 {static_cast<std::uint32_t>(startColor), static_cast<std::uint32_t>(endColor)});
+}
+
+void ApplyArtFade(RichTextBox& box, FadeStyle style, const ColorStops& stops) {
+    const std::string text = box.Text();
+    const std::vector<long> at = CharacterStarts(text);
+    const std::vector<ArtFadeRun> runs = ArtGradientRuns(style, stops, text);
     {
         RedrawPause pause(box.Hwnd());
         for (const ArtFadeRun& run : runs) {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "effects/gradient.h"
+
 class RichTextBox;
 
 // Colours every character of `box` (as a person counts them: an emoji or a
@@ -13,4 +15,6 @@ class RichTextBox;
 // are. An empty box is left uncoloured. bench/baselines_win holds the naive
 // way (one character at a time) it is measured and checked against.
 void ApplyArtFade(RichTextBox& box, std::int32_t startColor, std::int32_t endColor);
+// The same in a fader's style through its stops (ArtGradientRuns).
+void ApplyArtFade(RichTextBox& box, FadeStyle style, const ColorStops& stops);
 

@@ -85,9 +85,10 @@ void TextDesignsTab::List4_Click() {
     // What the box made of the design is what goes out; an empty one stops here.
     if (composer.Text().empty()) return;
     composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), ctx_.Label3Caption()));
-    const COLORREF a = ctx_.BoxColor(IDC_PICTURE7), b = ctx_.BoxColor(IDC_PICTURE8);
+    const ColorStops stops = ctx_.FaderOptions().Stops(FaderId::TextDesigns);
+    const FadeStyle style = ctx_.FaderOptions().Style(FaderId::TextDesigns);
     ctx_.RollRandomPickerColors();
-    FadePipeline(composer, a, b);
+    FadePipeline(composer, style, stops);
 
     // Bold and size cover the whole message, the nick included.
     composer.Select(0, composer.Length());

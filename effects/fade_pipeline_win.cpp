@@ -1,11 +1,13 @@
 #include "effects/fade_pipeline_win.h"
 
-#include "effects/fade_text.h"
 #include "effects/markup_to_rich_win.h"
 
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) {
-    const std::string markup =
-        FadeText(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), box.Text());
+    FadePipeline(box, FadeStyle::Classic, {static_cast<std::uint32_t>(a), static_cast<std::uint32_t>(b)});
+}
+
+void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops) {
+    const std::string markup = FadeMarkup(style, stops, box.Text());
     // The markup is rendered straight from the string; the box never holds it
     // as plain text in between. Nothing could see that state (no message runs
     // before the render replaces it), yet storing it costs several complete

@@ -4,8 +4,13 @@
 #pragma once
 #include <windows.h>
 
+#include "effects/gradient.h"
 #include "ui/rich_text_box_win.h"
 
 // Text -> FadeText -> MarkupToRich of the markup, which replaces the box's
 // whole content. Afterwards the box's TextRTF is the faded message.
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b);
+
+// The same through a fader's stops in its style (Classic with two stops is
+// the call above).
+void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops);

@@ -25,17 +25,6 @@ int StepChannel(int a, int b, double position, double n) {
     return static_cast<int>(std::nearbyint(a + position * step));
 }
 
-void AppendColorTag(std::string& out, int red, int green, int blue) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    out += "<Font Color=#";
-    for (int channel : {red, green, blue}) {
-        const unsigned v = static_cast<unsigned>(channel) & 0xFFu;
-        out += kDigits[v >> 4];
-        out += kDigits[v & 0xF];
-    }
-    out += '>';
-}
-
 bool InRange(char32_t c, char32_t low, char32_t high) { return c >= low && c <= high; }
 
 // Code points drawn on the character before them: combining marks, variation
@@ -49,6 +38,17 @@ bool ExtendsPrevious(char32_t c) {
 bool IsRegionalIndicator(char32_t c) { return InRange(c, 0x1F1E6, 0x1F1FF); }
 
 }  // namespace
+
+void AppendColorTag(std::string& out, int red, int green, int blue) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += "<Font Color=#";
+    for (int channel : {red, green, blue}) {
+        const unsigned v = static_cast<unsigned>(channel) & 0xFFu;
+        out += kDigits[v >> 4];
+        out += kDigits[v & 0xF];
+    }
+    out += '>';
+}
 
 std::vector<std::size_t> CharacterEnds(const std::string& text) {
     std::vector<std::size_t> ends;

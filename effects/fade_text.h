@@ -18,6 +18,9 @@ struct ColorChannels {
 // eight digits is split by the same positions and never fails.
 ColorChannels SplitColor(std::int32_t color);
 
+// Appends "<Font Color=#RRGGBB>", each channel as two upper-case digits.
+void AppendColorTag(std::string& out, int red, int green, int blue);
+
 // Byte offsets in UTF-8 `text` where each character as a person counts it
 // ends: a base code point with what extends it, a ZWJ joining the next one in,
 // two regional indicators making one flag. A byte that is not UTF-8 is a

@@ -4,6 +4,8 @@
 set(EFFECTS_CORE_SOURCES
   effects/hex_digits.cpp
   effects/fade_text.cpp
+  effects/gradient.cpp
+  effects/fade_presets.cpp
   effects/markup_reader.cpp
   effects/rtf_writer.cpp
   effects/random_colors.cpp
@@ -15,6 +17,7 @@ set(EFFECTS_WIN_SOURCES
 )
 set(EFFECTS_NATIVE_TESTS
   tests/native/fade_text_test.cpp
+  tests/native/gradient_test.cpp
   tests/native/markup_reader_test.cpp
   tests/native/rtf_writer_test.cpp
   tests/native/nick_rule_test.cpp

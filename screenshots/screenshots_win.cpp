@@ -1,5 +1,5 @@
-// Takes pictures of the main window's three tabs and of the About, Help and
-// Contact windows, as BMP files in the folder given on the command line, so
+// Takes pictures of the main window's three tabs and of the About, Help,
+// Contact and "Fade Colours" windows, as BMP files in the folder given on the command line, so
 // the layout can be seen without Windows. Runs the real windows in-process,
 // with the starter lists beside the exe.
 #include <windows.h>
@@ -56,6 +56,17 @@ void CALLBACK CaptureModal(HWND, UINT, UINT_PTR id, DWORD) {
     PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
 }
 
+// The "Fade Colours" window with the Rainbow preset chosen in it.
+void CALLBACK CaptureFadeColours(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND dlg = GetActiveWindow(), presets = GetDlgItem(dlg, IDC_PRESETS);
+    SendMessageA(presets, CB_SETCURSEL, 0, 0);
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_PRESETS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(presets));
+    Pump();
+    Capture(dlg, "fade-colours");
+    PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+}
+
 class SilentUi : public WindowsUi {
 public:
     int MessageBox(HWND, const std::string&, const std::string&, UINT) override { return IDOK; }
@@ -100,5 +111,7 @@ int main(int argc, char** argv) {
     ShowHelp(hwnd);
     picture("contact");
     ShowContact(hwnd, ui, ExeFolder());
+    SetTimer(nullptr, 0, 700, CaptureFadeColours);
+    form.OnCommand(IDC_FADECOLORS, BN_CLICKED);
     return 0;
 }

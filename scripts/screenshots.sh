@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the three tabs and the About, Help and Contact windows, taken
+# Pictures of the three tabs and the About, Help, Contact and Fade Colours windows, taken
 # under Wine on a virtual display, into docs/screenshots/ as PNG.
 set -uo pipefail
 cd "$(dirname "$0")/.."

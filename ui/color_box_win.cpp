@@ -48,6 +48,37 @@ LRESULT CALLBACK ColorBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+using StripColors = std::vector<COLORREF>;
+
+LRESULT CALLBACK ColorStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* colors = reinterpret_cast<StripColors*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+        const LONG width = rc.right, count = colors ? static_cast<LONG>(colors->size()) : 0;
+        for (LONG i = 0; i < count; ++i) {
+            RECT band{i * width / count, 0, (i + 1) * width / count, rc.bottom};
+            HBRUSH brush = CreateSolidBrush((*colors)[static_cast<std::size_t>(i)]);
+            FillRect(dc, &band, brush);
+            DeleteObject(brush);
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_NCDESTROY:
+        delete colors;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 }  // namespace
 
 void RegisterColorBoxClass() {
@@ -58,6 +89,22 @@ void RegisterColorBoxClass() {
     wc.hCursor = LoadCursor(nullptr, IDC_HAND);
     wc.lpszClassName = kColorBoxClass;
     RegisterClassA(&wc);
+    WNDCLASSA strip{};
+    strip.lpfnWndProc = ColorStripProc;
+    strip.hInstance = wc.hInstance;
+    strip.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    strip.lpszClassName = kColorStripClass;
+    RegisterClassA(&strip);
+}
+
+void ColorStrip_SetColors(HWND strip, std::vector<COLORREF> colors) {
+    if (!strip) return;
+    auto* held = reinterpret_cast<StripColors*>(GetWindowLongPtrA(strip, GWLP_USERDATA));
+    if (held)
+        *held = std::move(colors);
+    else
+        SetWindowLongPtrA(strip, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new StripColors(std::move(colors))));
+    InvalidateRect(strip, nullptr, FALSE);
 }
 
 COLORREF ColorBox_GetColor(HWND box) { return static_cast<COLORREF>(GetWindowLongPtrA(box, GWLP_USERDATA)); }

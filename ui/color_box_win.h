@@ -4,10 +4,18 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 inline constexpr const char* kColorBoxClass = "VivartoColorBox";
 
-// Registers the window class; call before any dialog that holds colour boxes.
+// A colour strip: colours side by side, each an equal share of the width (a
+// fade as it will be applied). Shows nothing but its background until given
+// colours; owner-drawn, it takes no focus and no clicks.
+inline constexpr const char* kColorStripClass = "VivartoColorStrip";
+
+// Registers both window classes; call before any dialog that holds either.
 void RegisterColorBoxClass();
 
 COLORREF ColorBox_GetColor(HWND box);
 void ColorBox_SetColor(HWND box, COLORREF color);
+void ColorStrip_SetColors(HWND strip, std::vector<COLORREF> colors);

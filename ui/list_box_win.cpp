@@ -93,3 +93,19 @@ void FillComboBox(HWND combo, const std::vector<std::string>& items) {
     // Fails quietly on an empty list: the text stays empty.
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }
+
+std::string ComboBoxItem(HWND combo, int index) {
+    const LRESULT len = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (len == CB_ERR) return {};
+    std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
+    const LRESULT got = SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
+    return Utf8FromWide(text);
+}
+
+std::vector<std::string> ComboBoxItems(HWND combo) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) items.push_back(ComboBoxItem(combo, i));
+    return items;
+}

@@ -30,3 +30,6 @@ void DeleteSelectedRows(HWND list, HWND partner = nullptr);
 // Empties a drop-down combo box (its text too) and lists `items`, then selects
 // the first. Stops quietly when the box refuses an item.
 void FillComboBox(HWND combo, const std::vector<std::string>& items);
+// The combo box's rows, and one of them (empty when there is none at `index`).
+std::vector<std::string> ComboBoxItems(HWND combo);
+std::string ComboBoxItem(HWND combo, int index);

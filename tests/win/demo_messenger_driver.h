@@ -87,6 +87,8 @@ public:
         return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) && WaitUntil(timeoutMs, [&] { return !IsWindow(hwnd); });
     }
 
+    // Where the messenger writes its record (it grows by one record per message).
+    const std::string& TranscriptPath() const { return transcript_; }
     // Every message posted so far, in order.
     std::vector<TranscriptEntry> Transcript() const {
         std::string bytes;
