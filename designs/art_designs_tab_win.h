@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class TabContext;
 class RichTextBox;
@@ -64,9 +65,12 @@ private:
     // folder first when it is missing; false, after a message, when the row
     // is not usable or the file could not be replaced.
     bool WriteDesignFile(const std::string& name, HWND owner);
-    // The lines of the design go out one by one. Stops early when the pause
-    // is not a number, the send was stopped or the window closed during a wait.
-    void SendLines(RichTextBox& source);
+    // The design as it stands, one RTF document per line (with its break),
+    // the chosen nick put in; the design's selection is left as it was.
+    std::vector<std::string> DesignLines();
+    // The lines go out one by one. Stops early when the pause is not a
+    // number, the send was stopped or the window closed during a wait.
+    void SendLines(const std::vector<std::string>& lines);
     // Reads the pause in Text5; tells the user when it is not a number.
     bool ReadPause(float& seconds);
 

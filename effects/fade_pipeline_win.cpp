@@ -3,9 +3,10 @@
 #include "effects/fade_text.h"
 #include "effects/markup_to_rich_win.h"
 
-void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) {
-    const std::string markup =
-        FadeText(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), box.Text());
+void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) { FadePipeline(box, a, b, box.Text()); }
+
+void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const std::string& text) {
+    const std::string markup = FadeText(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), text);
     // The markup is rendered straight from the string; the box never holds it
     // as plain text in between. Nothing could see that state (no message runs
     // before the render replaces it), yet storing it costs several complete

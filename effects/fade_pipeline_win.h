@@ -9,3 +9,5 @@
 // Text -> FadeText -> MarkupToRich of the markup, which replaces the box's
 // whole content. Afterwards the box's TextRTF is the faded message.
 void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b);
+// The same with the text to fade given: the box is filled only with the result.
+void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b, const std::string& text);
