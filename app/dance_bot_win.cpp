@@ -97,7 +97,7 @@ void MainTab::RunTick() {
             return;
         }
         if (SendAndWait(seconds)) continue;
-        if (frame == &ctx_.DanceFrame2() || ctx_.Closed() || !ctx_.StopRequested()) return;
+        if (ctx_.Closed() || !ctx_.StopRequested()) return;  // closed, or the program quitting
         stopped = true;
     }
 }

@@ -37,7 +37,7 @@ public:
     RichTextBox& DanceFrame2() { return boxes_[2]; }  // RichTextBox3
     RichTextBox& NickWorkBox() { return boxes_[3]; }  // RichTextBox4: hidden, the composer with the nick put in
     RichTextBox& ArtDesign() { return boxes_[4]; }    // RichTextBox5
-    RichTextBox& ArtWorkBox() { return boxes_[5]; }   // RichTextBox6: hidden, the design with the nick put in
+    RichTextBox& ArtWorkBox() { return boxes_[5]; }   // RichTextBox6: hidden, spare (each art line takes the nick itself)
 
     Ui& ui() { return ui_; }
     ColorDialog& CommonDialog1() { return commonDialog1_; }
