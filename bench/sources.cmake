@@ -10,3 +10,6 @@ list(APPEND BENCH_EXECUTABLES
 list(APPEND BENCH_EXECUTABLES
   startup_bench=bench/startup_bench.cpp
 )
+list(APPEND BENCH_EXECUTABLES
+  send_bench=bench/send_bench.cpp
+)
