@@ -142,8 +142,10 @@ int main(int argc, char** argv) {
             std::printf("  %-20s %-24s %8.3f %8.3f\n", p.name, sender, old, now);
             std::fflush(stdout);
         };
+        composer.SetText("");  // emptying a box that held a long paragraph takes its own time
+        ctx.ArtDesign().SetText("");
         const double hold = Time([&] { composer.SetText(text); });
-        std::printf("  %-20s %-24s %8s %8.3f\n", p.name, "composer holds it", "", hold);
+        std::printf("  %-20s %-24s %8s %8.3f\n", p.name, "composer takes it", "", hold);
         const double old15 = timed(true, [&] { OldCommand15(ctx); });
         print("Command15, nick", old15, timed(false, [&] { form.Main().Command15_Click(); }));
         const double oldSend = timed(true, [&] { OldSend(ctx, true); });
