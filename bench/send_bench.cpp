@@ -3,8 +3,9 @@
 // words). Each sender as it stands is timed against the way it used to go, in
 // the same run: the nick put into the composer and then the fade rendered into
 // it, two layouts of the composer for one message, and the hidden work boxes
-// wrapping their text to their width. The old way is the same calls on the
-// same boxes, with word wrap switched back on in the work boxes.
+// wrapping their text to their width. The old way is the same calls on a
+// second main window whose work boxes wrap again. Built on a checkout from
+// before the change, the "now" column shows the old program itself.
 //
 //   send_bench [--chars N] [--messenger]
 //     N characters per paragraph (default 32,000): "abcd " repeated, and
@@ -108,11 +109,21 @@ int main(int argc, char** argv) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     SilentUi ui;
-    Form1 form(ui, temp);
-    if (!form.Create(true)) return 1;
+    // Two main windows: one as the program makes it, one with its work boxes
+    // wrapping again for the old way. So each sender runs on boxes that hold
+    // the same paragraph, and the program's own window is never altered.
+    Form1 form(ui, temp), oldForm(ui, temp);
+    if (!form.Create(true) || !oldForm.Create(true)) return 1;
+    WorkBoxesWrap(oldForm.Context(), true);
+    for (Form1* f : {&form, &oldForm}) {
+        TabContext& c = f->Context();
+        c.SetControlText(IDC_TEXT5, "0");
+        c.SetControlText(IDC_LABEL3, "Bob");
+        c.SetChecked(IDC_OPTION1, true);  // Fade: the nick and then the fade, the old way's two layouts
+        c.SetChecked(IDC_OPTION2, false);
+    }
     TabContext& ctx = form.Context();
-    ctx.SetControlText(IDC_TEXT5, "0");
-    ctx.SetControlText(IDC_LABEL3, "Bob");
+    TabContext& old = oldForm.Context();
 
     const struct {
         const char* name;
@@ -122,38 +133,33 @@ int main(int argc, char** argv) {
         {"ordinary sentences",
          Paragraph("The quick brown fox jumps over the lazy dog, and then it rests a while in the sun. ", chars)},
     };
-    ctx.SetChecked(IDC_OPTION1, true);  // Fade: the nick and then the fade, the old way's two layouts
-    ctx.SetChecked(IDC_OPTION2, false);
-
     std::printf("Senders on one paragraph of %zu characters, seconds (%s)\n", chars,
                 withMessenger ? "the demo messenger takes each message" : "no room open: this program's side only");
     std::printf("  %-20s %-24s %8s %8s\n", "paragraph", "sender", "old way", "now");
-    // Each step that changes the composer makes the next one lay it out anew,
-    // so the steps are ordered to fill it as seldom as a fair comparison allows.
     for (const auto& p : paragraphs) {
-        RichTextBox& composer = ctx.Composer();
         const std::string text = "sn% " + p.text;
-        auto timed = [&](bool oldWay, const std::function<void()>& run) {
-            ctx.SetControlText(IDC_COMBO1, "Bench room");
-            WorkBoxesWrap(ctx, oldWay);
+        auto timed = [&](TabContext& c, const std::function<void()>& run) {
+            c.SetControlText(IDC_COMBO1, "Bench room");  // a room that is not open: nothing is delivered
             return Time(run);
         };
-        auto print = [&](const char* sender, double old, double now) {
-            std::printf("  %-20s %-24s %8.3f %8.3f\n", p.name, sender, old, now);
+        auto print = [&](const char* sender, double oldWay, double now) {
+            std::printf("  %-20s %-24s %8.3f %8.3f\n", p.name, sender, oldWay, now);
             std::fflush(stdout);
         };
-        composer.SetText("");  // emptying a box that held a long paragraph takes its own time
-        ctx.ArtDesign().SetText("");
-        const double hold = Time([&] { composer.SetText(text); });
+        for (TabContext* c : {&ctx, &old}) {
+            c->Composer().SetText("");  // emptying a box that held a long paragraph takes its own time
+            c->ArtDesign().SetText("");
+        }
+        const double hold = Time([&] { ctx.Composer().SetText(text); });
         std::printf("  %-20s %-24s %8s %8.3f\n", p.name, "composer takes it", "", hold);
-        const double old15 = timed(true, [&] { OldCommand15(ctx); });
-        print("Command15, nick", old15, timed(false, [&] { form.Main().Command15_Click(); }));
-        const double oldSend = timed(true, [&] { OldSend(ctx, true); });
-        composer.SetText(text);
-        print("Send, Fade, nick", oldSend, timed(false, [&] { form.Main().Command1_Click(); }));
-        ctx.ArtDesign().SetText(text);
-        const double oldArt = timed(true, [&] { OldArtSend(ctx); });
-        print("Send To Room, nick", oldArt, timed(false, [&] { form.ArtDesigns().Command25_Click(); }));
+        old.Composer().SetText(text);
+        const double old15 = timed(old, [&] { OldCommand15(old); });
+        print("Command15, nick", old15, timed(ctx, [&] { form.Main().Command15_Click(); }));
+        const double oldSend = timed(old, [&] { OldSend(old, true); });
+        print("Send, Fade, nick", oldSend, timed(ctx, [&] { form.Main().Command1_Click(); }));
+        for (TabContext* c : {&ctx, &old}) c->ArtDesign().SetText(text);
+        const double oldArt = timed(old, [&] { OldArtSend(old); });
+        print("Send To Room, nick", oldArt, timed(ctx, [&] { form.ArtDesigns().Command25_Click(); }));
     }
     return 0;
 }
