@@ -16,6 +16,18 @@ constexpr const char* kPauseNotNumberText =
 constexpr const char* kPauseNotNumberTitle = "Time";
 constexpr const char* kDanceFilesMissingText = "One of the files [dl.txt] or [nicks.txt] does not exist.";
 
+// Timer1 held quiet for as long as one tick runs.
+class Timer1Hold {
+public:
+    explicit Timer1Hold(TabContext& ctx) : ctx_(ctx) { ctx_.HoldTimer1(true); }
+    ~Timer1Hold() { ctx_.HoldTimer1(false); }
+    Timer1Hold(const Timer1Hold&) = delete;
+    Timer1Hold& operator=(const Timer1Hold&) = delete;
+
+private:
+    TabContext& ctx_;
+};
+
 }  // namespace
 
 void MainTab::Command8_Click() { ctx_.SetTimer1Enabled(true); }
@@ -27,11 +39,13 @@ void MainTab::Command9_Click() {
 }
 
 void MainTab::Timer1_Timer() {
-    // Delay lets the timer's own ticks through while a sender waits, a tick
-    // included; they wait for a tick that finds no other sender running.
+    // While another sender waits, Delay lets the timer's ticks through; they
+    // wait for a tick that finds no other sender running. The tick's own
+    // waits hear nothing of the timer: it rests until the tick is over.
     if (ctx_.Closed()) return;
     SendTurn turn(ctx_);
     if (!turn) return;
+    Timer1Hold quiet(ctx_);
     RunningFlag running(tickRunning_);
     RunTick();
 }
@@ -61,17 +75,30 @@ void MainTab::RunTick() {
     float seconds = 0;
     if (!dance) {
         if (!ReadPauseOrStop(seconds)) return;
-        const std::string nick = ctx_.Label3Caption();
-        if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
-        if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
+        BuildComposerMessage();
         SendAndWait(seconds);
         return;
     }
+    // Stop between the two frames still sends the right one, at once and
+    // with no wait after it: a dance step is never left half done in the
+    // room, and Stop still ends the bot now.
+    bool stopped = false;
     for (RichTextBox* frame : {&ctx_.DanceFrame1(), &ctx_.DanceFrame2()}) {
-        if (!ReadPauseOrStop(seconds)) return;
-        composer.SetTextRTF(frame->TextRTF());
-        if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();  // read before each frame
-        if (!SendAndWait(seconds)) return;
+        if (!stopped && !ReadPauseOrStop(seconds)) return;
+        // "Fade" is read before each frame; the frame's own text is faded,
+        // so the composer is laid out once, to what goes out.
+        if (ctx_.IsChecked(IDC_OPTION1))
+            FadeComposer(frame->Text());
+        else
+            composer.SetTextRTF(frame->TextRTF());
+        if (stopped) {
+            std::string message = composer.TextRTF();
+            ctx_.Link().TxtSendPal(message);
+            return;
+        }
+        if (SendAndWait(seconds)) continue;
+        if (ctx_.Closed() || !ctx_.StopRequested()) return;  // closed, or the program quitting
+        stopped = true;
     }
 }
 

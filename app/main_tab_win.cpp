@@ -105,25 +105,41 @@ bool MainTab::RefuseWithoutRoom(bool stopTimer) {
     return true;
 }
 
-void MainTab::FadeComposer() {
+void MainTab::FadeComposer(const std::string& text) {
     // The pickers are read at this moment: a change made during an earlier
     // wait counts for this message.
     const ColorStops stops = ctx_.FaderOptions().Stops(FaderId::Main);
     const FadeStyle style = ctx_.FaderOptions().Style(FaderId::Main);
     ctx_.RollRandomPickerColors();
-    FadePipeline(ctx_.Composer(), style, stops);
+    FadePipeline(ctx_.Composer(), style, stops, text);
+}
+
+void MainTab::BuildComposerMessage() {
+    // A long paragraph of short words takes the rich edit seconds to lay out,
+    // so the composer gets only the finished message. The nick goes in first
+    // where a fade needs its text: the hidden work box, which does not wrap.
+    RichTextBox& composer = ctx_.Composer();
+    const std::string nick = ctx_.Label3Caption();
+    const std::string rtf = composer.TextRTF();
+    const std::string withNick = nick == kNoNick ? rtf : ApplyChosenNick(rtf, nick);
+    const bool nickPut = withNick != rtf;
+    if (!ctx_.IsChecked(IDC_OPTION1)) {
+        if (nickPut) composer.SetTextRTF(withNick);
+        return;
+    }
+    if (!nickPut) return FadeComposer(composer.Text());
+    RichTextBox& work = ctx_.NickWorkBox();
+    work.SetTextRTF(withNick);
+    FadeComposer(work.Text());
 }
 
 void MainTab::Command1_Click() {
     if (RefuseWithoutRoom(false)) return;
     SendTurn turn(ctx_, "Send");
     if (!turn) return;
-    RichTextBox& composer = ctx_.Composer();
     // The nick goes into the composer for good, so the user sees what was sent.
-    const std::string nick = ctx_.Label3Caption();
-    if (nick != kNoNick) composer.SetTextRTF(ApplyChosenNick(composer.TextRTF(), nick));
-    if (ctx_.IsChecked(IDC_OPTION1)) FadeComposer();
-    std::string message = composer.TextRTF();
+    BuildComposerMessage();
+    std::string message = ctx_.Composer().TextRTF();
     ctx_.Link().TxtSendPal(message);
 }
 

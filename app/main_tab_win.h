@@ -62,9 +62,13 @@ public:
 private:
     // RichTextBox1, or both dance frames when "Dance" is chosen.
     std::vector<RichTextBox*> FormattingTarget();
-    // The fade pipeline on the composer with the pickers' colours as they are
-    // now; "Random Color" then gives the pickers a new pair for the next one.
-    void FadeComposer();
+    // `text` faded with the pickers' colours as they are now into the
+    // composer; "Random Color" then gives the pickers a new pair for the next one.
+    void FadeComposer(const std::string& text);
+    // The composer's message as Send and a tick send it: the chosen nick put
+    // in, then faded in Fade mode. The composer is laid out once, to the
+    // message the user then sees.
+    void BuildComposerMessage();
     // "Please Connect to the room or PM first." when Combo1 is empty; true
     // then, with Timer1 switched off first when `stopTimer`.
     bool RefuseWithoutRoom(bool stopTimer);

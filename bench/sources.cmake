@@ -12,4 +12,5 @@ list(APPEND BENCH_EXECUTABLES
 )
 list(APPEND BENCH_EXECUTABLES
   fade_send_bench=bench/fade_send_bench.cpp
+  send_bench=bench/send_bench.cpp
 )

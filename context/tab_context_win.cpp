@@ -14,6 +14,11 @@ void TabContext::AttachWindows(HWND owner, std::vector<HWND> pages) {
     for (int i = 0; i < 6; ++i)
         if (HWND box = Control(ids[i])) boxes_[i].Attach(box);
     faders_.Attach();
+    // Nobody sees the work boxes, so they never wrap: under Wine a rich edit
+    // takes seconds to wrap a long paragraph of short words, and a box that
+    // does not wrap lays it out as one line in a fraction of that.
+    for (RichTextBox* work : {&NickWorkBox(), &ArtWorkBox()})
+        SendMessageW(work->Hwnd(), EM_SETTARGETDEVICE, 0, 1);
 }
 
 HWND TabContext::Control(int id) const {
@@ -64,10 +69,15 @@ void TabContext::RollRandomPickerColors() {
 
 void TabContext::SetTimer1Enabled(bool on) {
     timer1Enabled_ = on && !closed_;
-    if (timer1Enabled_)
+    if (timer1Enabled_ && !timer1Held_)
         SetTimer(owner_, IDT_TIMER1, 10, nullptr);
     else
         KillTimer(owner_, IDT_TIMER1);
+}
+
+void TabContext::HoldTimer1(bool hold) {
+    timer1Held_ = hold;
+    SetTimer1Enabled(timer1Enabled_);
 }
 
 void TabContext::MarkClosed() {

@@ -39,7 +39,7 @@ public:
     RichTextBox& DanceFrame2() { return boxes_[2]; }  // RichTextBox3
     RichTextBox& NickWorkBox() { return boxes_[3]; }  // RichTextBox4: hidden, the composer with the nick put in
     RichTextBox& ArtDesign() { return boxes_[4]; }    // RichTextBox5
-    RichTextBox& ArtWorkBox() { return boxes_[5]; }   // RichTextBox6: hidden, the design with the nick put in
+    RichTextBox& ArtWorkBox() { return boxes_[5]; }   // RichTextBox6: hidden, spare (each art line takes the nick itself)
 
     Ui& ui() { return ui_; }
     ColorDialog& CommonDialog1() { return commonDialog1_; }
@@ -81,6 +81,10 @@ public:
     // Timer1: 10 ms interval, off until Start; never on once the window closes.
     void SetTimer1Enabled(bool on);
     bool Timer1Enabled() const { return timer1Enabled_; }
+    // A running tick holds Timer1 quiet: every firing during the tick's waits
+    // would only wake the wait to be turned away. Start and Stop during the
+    // tick decide whether it fires again, one interval after the tick ends.
+    void HoldTimer1(bool hold);
 
     // True once the window has been destroyed: a sender that waited in Delay
     // must stop and touch nothing.
@@ -94,6 +98,8 @@ public:
     bool Sending() const { return sending_; }
     // Ends the running sender's current wait at once; it sends nothing more.
     void StopSending() { stopSending_ = sending_; }
+    // True once the running sender was stopped (its turn not yet given back).
+    bool StopRequested() const { return stopSending_; }
     // The running sender's pause (and its pass over waiting events with 0):
     // false when it must end, stopped, closed or the program quitting.
     bool SendPause(float seconds);
@@ -109,6 +115,7 @@ private:
     MessengerLink* link_ = nullptr;
     SettingsFile settings_;
     bool timer1Enabled_ = false;
+    bool timer1Held_ = false;
     bool closed_ = false;
     bool sending_ = false;
     bool stopSending_ = false;

@@ -248,41 +248,46 @@ void ArtDesignsTab::Command25_Click() {
     }
     float seconds = 0;
     if (!ReadPause(seconds)) return;
-
-    // With a nick chosen the lines come from a copy in RichTextBox6 that holds
-    // the nick, so the design itself keeps its "sn%".
-    RichTextBox* source = &Design();
-    const std::string nick = ctx_.Label3Caption();
-    if (nick != kNoNick) {
-        ctx_.ArtWorkBox().SetTextRTF(ApplyChosenNick(Design().TextRTF(), nick));
-        source = &ctx_.ArtWorkBox();
-    }
     SendTurn turn(ctx_, "Send To Room");
     if (!turn) return;
     RunningFlag sending(sending_);
     ctx_.SetControlText(IDC_COMMAND25, "Stop Sending");
-    SendLines(*source);
+    // Taken whole before the first line goes: the user may edit the design,
+    // clear it or open another while the lines go out, and the room still
+    // gets the design the send began with.
+    SendLines(DesignLines());
     if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "Send To Room");
 }
 
-void ArtDesignsTab::SendLines(RichTextBox& source) {
+std::vector<std::string> ArtDesignsTab::DesignLines() {
+    RichTextBox& design = Design();
+    CHARRANGE userSelection{};
+    SendMessageW(design.Hwnd(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&userSelection));
     // The text is read once; the control counts a break as one character and
     // every other in UTF-16 units, so each line's place follows from the
     // lengths before it, with no re-read of the whole text per line.
-    const std::vector<std::string> lines = SplitDesignLines(source.Text());
+    const std::string nick = ctx_.Label3Caption();
+    std::vector<std::string> lines;
+    long start = 0;
+    for (const std::string& line : SplitDesignLines(design.Text())) {
+        const long end = start + static_cast<long>(Utf16FromUtf8(line).size()) + 1;
+        design.SelectInControl(start, end);
+        // The nick goes into each line's copy, never into the design, which
+        // keeps its "sn%"; no placeholder spans a line break.
+        lines.push_back(nick == kNoNick ? design.SelRTF() : ApplyChosenNick(design.SelRTF(), nick));
+        start = end;
+    }
+    design.SelectInControl(userSelection.cpMin, userSelection.cpMax);
+    return lines;
+}
+
+void ArtDesignsTab::SendLines(const std::vector<std::string>& lines) {
     RichTextBox& composer = ctx_.Composer();
     composer.SetText("");
-    source.SetSelStart(0);
-    long start = 0;
     for (const std::string& line : lines) {
         // Let the window's waiting events run; a close or a stop among them ends the send.
         if (!ctx_.SendPause(0)) return;
-        // The line and its line break.
-        const long end = start + static_cast<long>(Utf16FromUtf8(line).size()) + 1;
-        source.SelectInControl(start, end);
-        composer.SetTextRTF(source.SelRTF());
-        start = end;
-        source.SelectInControl(start, start);
+        composer.SetTextRTF(line);
         std::string rtf = composer.TextRTF();
         ctx_.Link().TxtSendPal(rtf);
         // The pause is read afresh at every wait: the user may change it while

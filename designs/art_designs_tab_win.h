@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class TabContext;
 class RichTextBox;
@@ -71,9 +72,12 @@ private:
     // Shows the design file of `name` in RichTextBox5, made readable for the
     // control first; tells the user when it cannot be opened or shown (false).
     bool OpenDesign(const std::string& name, const std::string& path);
-    // The lines of the design go out one by one. Stops early when the pause
-    // is not a number, the send was stopped or the window closed during a wait.
-    void SendLines(RichTextBox& source);
+    // The design as it stands, one RTF document per line (with its break),
+    // the chosen nick put in; the design's selection is left as it was.
+    std::vector<std::string> DesignLines();
+    // The lines go out one by one. Stops early when the pause is not a
+    // number, the send was stopped or the window closed during a wait.
+    void SendLines(const std::vector<std::string>& lines);
     // Reads the pause in Text5; tells the user when it is not a number.
     bool ReadPause(float& seconds);
 

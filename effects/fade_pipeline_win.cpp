@@ -7,7 +7,11 @@ void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b) {
 }
 
 void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops) {
-    const std::string markup = FadeMarkup(style, stops, box.Text());
+    FadePipeline(box, style, stops, box.Text());
+}
+
+void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops, const std::string& text) {
+    const std::string markup = FadeMarkup(style, stops, text);
     // The markup is rendered straight from the string; the box never holds it
     // as plain text in between. Nothing could see that state (no message runs
     // before the render replaces it), yet storing it costs several complete

@@ -14,3 +14,5 @@ void FadePipeline(RichTextBox& box, COLORREF a, COLORREF b);
 // The same through a fader's stops in its style (Classic with two stops is
 // the call above).
 void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops);
+// The same with the text to fade given: the box is filled only with the result.
+void FadePipeline(RichTextBox& box, FadeStyle style, const ColorStops& stops, const std::string& text);

@@ -234,7 +234,7 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     Box(3).SetText("😀");
     Modes(true, true);
     form->Context().SetControlText(IDC_TEXT2, "1");
-    // In the second tick's first wait, of 600 s, another sender is refused, and Stop ends the wait at once.
+    // In the second tick's first wait, of 600 s, another sender is refused, and Stop sends the right frame at once.
     Box(5).SetText("art");
     RunTimer([&](std::size_t count) {
         if (count == 7) form->Context().SetControlText(IDC_TEXT2, "600");
@@ -255,18 +255,18 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
     Modes(true, false);
     form->Context().SetControlText(IDC_TEXT2, "1.5");
     RunTimer([&](std::size_t count) {
-        if (count == 9) form->Context().SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
-        if (count == 10) Modes(true, true), form->Context().SetControlText(IDC_TEXT2, "600");
-        if (count != 11) return;
-        ExpectArial(Posted(9), Faded(hi + "!"));
+        if (count == 10) form->Context().SetControlText(IDC_LABEL3, "Ann");  // too late: the nick is in
+        if (count == 11) Modes(true, true), form->Context().SetControlText(IDC_TEXT2, "600");
+        if (count != 12) return;
+        ExpectArial(Posted(10), Faded(hi + "!"));
         PostMessageA(form->Hwnd(), WM_CLOSE, 0, 0);  // in the wait of 600 s after the left frame
     });
-    for (std::size_t n : {8, 9}) ExpectPause(n, 1.5);
+    for (std::size_t n : {9, 10}) ExpectPause(n, 1.5);
     EXPECT_EQ(Said(), "");  // neither the right frame nor a tick going on over the closed window
     Texts posted;
     for (const TranscriptEntry& e : messenger.Transcript()) posted.push_back(e.text);
     EXPECT_EQ(posted, (Texts{"hello sn% and SN%", hi, "SN% and Sn% stay, " + kMixedScripts + " goes", hi, hi,
-                             kMixedScripts, "😀", kMixedScripts, hi + "!", hi + "!", "\\o/"}));
+                             kMixedScripts, "😀", kMixedScripts, "😀", hi + "!", hi + "!", "\\o/"}));
     for (const TranscriptEntry& e : messenger.Transcript()) EXPECT_EQ(e.room, kUnicodeRoom);
 }
 
