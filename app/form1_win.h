@@ -63,7 +63,8 @@ private:
     void Form_Load();
     void BuildPages();
     void SetStartValues();
-    void SetFonts();
+    void SetFonts(UINT dpi);
+    void SwitchTabByKey(int index);
     void AddTooltips();
     void LoadListFiles();
 

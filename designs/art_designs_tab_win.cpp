@@ -206,9 +206,9 @@ void ArtDesignsTab::Command25_Click() {
     SendTurn turn(ctx_, "Send To Room");
     if (!turn) return;
     RunningFlag sending(sending_);
-    ctx_.SetControlText(IDC_COMMAND25, "Stop Sending");
+    ctx_.SetControlText(IDC_COMMAND25, "Stop S&ending");
     SendLines(*source);
-    if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "Send To Room");
+    if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "S&end To Room");
 }
 
 void ArtDesignsTab::SendLines(RichTextBox& source) {

@@ -224,7 +224,7 @@ TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindo
     });
     Click(IDC_COMMAND25);
     form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
-    EXPECT_EQ(Text(form_->Control(IDC_COMMAND25)), "Send To Room") << "after the send; during it, Stop Sending";
+    EXPECT_EQ(CaptionOf(form_->Control(IDC_COMMAND25)), "Send To Room") << "after the send; during it, Stop Sending";
     EXPECT_EQ(messenger.Transcript().size(), 6u) << "the first line, nothing of the timer's";
 
     // The Text Designs tab again, Auto Send "No": the list and saved.txt (read as UTF-8, so
