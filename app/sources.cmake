@@ -6,4 +6,5 @@ set(APP_WIN_SOURCES
 set(APP_WIN_TESTS
   tests/win/form1_test.cpp
   tests/win/vivarto_e2e_test.cpp
-  tests/win/main_tab_test.cpp)
+  tests/win/main_tab_test.cpp
+  tests/win/accessibility_test.cpp)

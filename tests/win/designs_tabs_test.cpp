@@ -218,7 +218,7 @@ TEST_F(DesignTabs, FormatsFadesTheArtLibrarySendingAndTheTextDesignsListAndWindo
     g_form = form_.get();
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        g_seen.push_back(Text(g_form->Control(IDC_COMMAND25)));
+        g_seen.push_back(CaptionOf(g_form->Control(IDC_COMMAND25)));
         g_form->OnCommand(IDC_COMMAND8, BN_CLICKED);  // Start
         g_form->OnCommand(IDC_COMMAND25, BN_CLICKED);
     });
