@@ -12,6 +12,7 @@
 #include <set>
 
 #include "app/form1_win.h"
+#include "designs/text_designs_tab_win.h"
 #include "context/resource.h"
 #include "tests/win/win_test_support.h"
 #include "ui/window_util_win.h"
@@ -147,17 +148,20 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
     }
 
     // The window takes the rectangle a DPI change suggests, and each font of the program's own (not
-    // its page's) is made again for the new DPI.
+    // its page's or window's) is made again for the new DPI, the design editor's too.
+    form.OnCommand(IDC_OPENEDITOR, BN_CLICKED);
+    const HWND editor = form.TextDesigns().DesignEditorWindow();
     std::vector<std::pair<HWND, LONG>> made;
     LOGFONTW font{};
-    for (int page = 0; page < 3; ++page)
-        for (HWND h : Children(form.Page(page), false))
+    for (HWND parent : {form.Page(0), form.Page(1), form.Page(2), editor})
+        for (HWND h : Children(parent, false))
             if (HGDIOBJ f = HGDIOBJ(SendMessageW(h, WM_GETFONT, 0, 0)); f && ClassOf(h) != "RichEdit20W" &&
-                f != HGDIOBJ(SendMessageW(form.Page(page), WM_GETFONT, 0, 0)) && GetObjectW(f, sizeof(font), &font))
+                f != HGDIOBJ(SendMessageW(parent, WM_GETFONT, 0, 0)) && GetObjectW(f, sizeof(font), &font))
                 made.push_back({h, font.lfHeight});
     RECT suggested{10, 10, 900, 900}, now;
     const UINT dpi = GetDpiForWindow(hwnd) * 3 / 2;
-    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    for (HWND window : {editor, hwnd})
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_TRUE(GetWindowRect(hwnd, &now) && EqualRect(&now, &suggested) && !made.empty());
     for (auto [control, height] : made) {
         GetObjectW(HGDIOBJ(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
