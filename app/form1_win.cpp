@@ -1,6 +1,7 @@
 #include "app/form1_win.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <set>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "context/remembered_controls_win.h"
 #include "designs/art_designs_tab_win.h"
 #include "designs/text_designs_tab_win.h"
+#include "ui/button_face_win.h"
 #include "ui/color_box_win.h"
 #include "ui/files_win.h"
 #include "ui/list_box_win.h"
@@ -19,7 +21,7 @@
 
 namespace {
 
-const wchar_t* const kTabCaptions[3] = {L"Main", L"Text Designs", L"Art Designs"};
+const wchar_t* const kTabCaptions[3] = {L"&Main", L"Te&xt Designs", L"A&rt Designs"};
 const int kPageDialogs[3] = {IDD_MAINPAGE, IDD_TEXTDESIGNSPAGE, IDD_ARTDESIGNSPAGE};
 const int kPageIds[3] = {IDC_MAINPAGE, IDC_TEXTDESIGNSPAGE, IDC_ARTDESIGNSPAGE};
 
@@ -46,6 +48,34 @@ void Quietly(Step step) {
     }
 }
 
+// Where a caption repeats on a page, the button is named for what it does
+// (vivarto.rc) and shows the caption drawn as its face.
+const struct {
+    int id;
+    const char* face;
+} kButtonFaces[] = {
+    {IDC_COMMAND3, "A"}, {IDC_COMMAND5, "A"},  {IDC_COMMAND6, "A"},    {IDC_COMMAND27, "A"},
+    {IDC_COMMAND28, "A"}, {IDC_COMMAND29, "A"}, {IDC_CHECK4, "A"},     {IDC_CHECK1, "A"},
+    {IDC_CHECK2, "A"},   {IDC_COMMAND10, "&Add"}, {IDC_COMMAND14, "Add"}, {IDC_OPTION2, "Re&gular"},
+    {IDC_OPTION4, "R&egular"},
+};
+
+// The fonts the program makes itself: the size buttons show their size
+// (small is the dialog's own font), the design boxes their type.
+const struct {
+    const char* face;
+    double points;
+    int ids[2];
+} kFonts[] = {
+    {"MS Shell Dlg", 10, {IDC_COMMAND5, IDC_COMMAND28}},
+    {"MS Shell Dlg", 12, {IDC_COMMAND6, IDC_COMMAND29}},
+    {"Arial", 8.25, {IDC_LIST4}},
+    {"Tahoma", 8.25, {IDC_TEXT4}},
+    {"MS Sans Serif", 9.75, {IDC_CHECK1}},
+    {"MS Sans Serif", 12, {IDC_CHECK2}},
+};
+static_assert(std::size(kFonts) <= 8, "Form1::fonts_ holds eight");
+
 }  // namespace
 
 // A tab page is a child dialog: its commands and notifications go to Form1.
@@ -57,7 +87,12 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
         case WM_COMMAND: form_.OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-        case WM_NOTIFY: form_.OnNotify(reinterpret_cast<const NMHDR*>(lParam)); return TRUE;
+        case WM_NOTIFY: {
+            LRESULT drawn;
+            if (DrawButtonFace(lParam, drawn)) return SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, drawn), TRUE;
+            form_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+            return TRUE;
+        }
         }
         return FALSE;
     }
@@ -91,7 +126,7 @@ HWND Form1::Create(bool show) {
     Form_Initialize();
     if (!CreateModeless(IDD_FORM1, nullptr)) return nullptr;
     SetWindowIcons();
-    RegisterDialogWindow(hwnd_);
+    RegisterDialogWindow(hwnd_, LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_FORM1_ACCEL)));
     // Loaded before it is shown: the missing-file messages come first, and
     // the window appears with its final caption and full lists.
     Quietly([&] { ReadSettingsFile(); });
@@ -134,6 +169,15 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == IDT_TIMER1 && context_.Timer1Enabled()) mainTab_->Timer1_Timer();
         return TRUE;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another DPI: the size the system suggests, and
+        // the program's own fonts made again for it. FALSE lets the dialog
+        // manager scale its own font and the layout where the system does.
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetFonts(HIWORD(wParam));
+        return FALSE;
+    }
     case WM_CLOSE:
         SaveSettings();
         DestroyWindow(hwnd_);
@@ -172,6 +216,8 @@ void Form1::BuildPages() {
         // tabs into the page and on to the controls after it.
         SetWindowPos(page, after, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOACTIVATE);
+        // The page shows the tab control's own (themed) background.
+        EnableThemeDialogTexture(page, ETDT_ENABLETAB);
         after = page;
         pages.push_back(page);
     }
@@ -180,25 +226,20 @@ void Form1::BuildPages() {
     mainTab_ = std::make_unique<MainTab>(context_);
     textDesignsTab_ = std::make_unique<TextDesignsTab>(context_);
     artDesignsTab_ = std::make_unique<ArtDesignsTab>(context_);
-    SetFonts();
+    for (const auto& face : kButtonFaces) SetButtonFace(Control(face.id), face.face);
+    SetFonts(DpiOf(hwnd_));
     SetStartValues();
     ShowTab(0);
 }
 
-void Form1::SetFonts() {
-    fonts_[0] = MakeFont(hwnd_, "MS Shell Dlg", 10);
-    fonts_[1] = MakeFont(hwnd_, "MS Shell Dlg", 12);
-    fonts_[2] = MakeFont(hwnd_, "Arial", 8.25);
-    fonts_[3] = MakeFont(hwnd_, "Tahoma", 8.25);
-    fonts_[4] = MakeFont(hwnd_, "MS Sans Serif", 9.75);
-    fonts_[5] = MakeFont(hwnd_, "MS Sans Serif", 12);
-    // Size buttons show their size: small (the default font), middle, large.
-    for (int id : {IDC_COMMAND5, IDC_COMMAND28}) SendMessageA(Control(id), WM_SETFONT, (WPARAM)fonts_[0], TRUE);
-    for (int id : {IDC_COMMAND6, IDC_COMMAND29}) SendMessageA(Control(id), WM_SETFONT, (WPARAM)fonts_[1], TRUE);
-    SendMessageA(Control(IDC_LIST4), WM_SETFONT, (WPARAM)fonts_[2], TRUE);
-    SendMessageA(Control(IDC_TEXT4), WM_SETFONT, (WPARAM)fonts_[3], TRUE);
-    SendMessageA(Control(IDC_CHECK1), WM_SETFONT, (WPARAM)fonts_[4], TRUE);
-    SendMessageA(Control(IDC_CHECK2), WM_SETFONT, (WPARAM)fonts_[5], TRUE);
+void Form1::SetFonts(UINT dpi) {
+    for (std::size_t i = 0; i < std::size(kFonts); ++i) {
+        HFONT old = fonts_[i];
+        fonts_[i] = MakeFontForDpi(kFonts[i].face, kFonts[i].points, dpi);
+        for (int id : kFonts[i].ids)
+            if (id) SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[i]), TRUE);
+        if (old) DeleteObject(old);
+    }
 }
 
 void Form1::SetStartValues() {
@@ -355,6 +396,15 @@ void Form1::OnCommand(int id, int code) {
         return;
     case IDCANCEL:
         return;  // Escape never closes the main window
+    case IDM_NEXTTAB:
+    case IDM_PREVTAB: {
+        const int now = static_cast<int>(SendMessageW(Control(IDC_SSTAB1), TCM_GETCURSEL, 0, 0));
+        SwitchTabByKey(now + (id == IDM_NEXTTAB ? 1 : 2));
+        return;
+    }
+    case IDM_TAB_MAIN: SwitchTabByKey(0); return;
+    case IDM_TAB_TEXTDESIGNS: SwitchTabByKey(1); return;
+    case IDM_TAB_ARTDESIGNS: SwitchTabByKey(2); return;
     }
     if (mainTab_->OnCommand(id, code)) return;
     if (textDesignsTab_->OnCommand(id, code)) return;
@@ -369,6 +419,13 @@ void Form1::OnNotify(const NMHDR* header) {
 void Form1::ShowTab(int index) {
     SendMessageA(GetDlgItem(hwnd_, IDC_SSTAB1), TCM_SETCURSEL, index, 0);
     for (int i = 0; i < 3; ++i) ShowWindow(Page(i), i == index ? SW_SHOW : SW_HIDE);
+}
+
+// A tab chosen from the keyboard: the focus goes to the tab control, so it is
+// never left in the page that was hidden and a screen reader says the tab.
+void Form1::SwitchTabByKey(int index) {
+    ShowTab(index % 3);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_SSTAB1)), TRUE);
 }
 
 std::string Form1::ChosenRoom() const { return WindowTextOf(Control(IDC_COMBO1)); }

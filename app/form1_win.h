@@ -64,7 +64,8 @@ private:
     void Form_Load();
     void BuildPages();
     void SetStartValues();
-    void SetFonts();
+    void SetFonts(UINT dpi);
+    void SwitchTabByKey(int index);
     void AddTooltips();
     void LoadListFiles();
     void LoadListFilesInOrder(std::set<std::string>& read);

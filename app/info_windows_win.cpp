@@ -1,5 +1,7 @@
 #include "app/info_windows_win.h"
 
+#include <commctrl.h>
+
 #include "context/resource.h"
 #include "ui/dialog_win.h"
 #include "ui/window_util_win.h"
@@ -20,24 +22,27 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
         case WM_INITDIALOG:
-            font_ = MakeFont(hwnd_, "MS Shell Dlg", 12, true);
-            SendDlgItemMessageA(hwnd_, titleLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+            SetTitleFont(DpiOf(hwnd_));
             return TRUE;
+        case WM_DPICHANGED:
+            SetTitleFont(HIWORD(wParam));
+            return FALSE;
         case WM_CTLCOLORSTATIC:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == titleLabel_) {
+            // High contrast keeps the system's colours.
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == titleLabel_ && !HighContrastOn()) {
                 HDC dc = reinterpret_cast<HDC>(wParam);
                 SetTextColor(dc, kLinkBlue);
                 SetBkMode(dc, TRANSPARENT);
                 return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
             }
             return FALSE;
-        case WM_SETCURSOR:
-            if (ui_ && GetDlgCtrlID(reinterpret_cast<HWND>(wParam)) == IDC_CONTACTFORM_LABEL5) {
-                SetCursor(LoadCursor(nullptr, IDC_HAND));
-                SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
+        case WM_NOTIFY: {
+            // The link is a link control: a click, or Enter while it has the focus.
+            const auto* note = reinterpret_cast<const NMHDR*>(lParam);
+            if (ui_ && note->idFrom == IDC_CONTACTFORM_LABEL5 && (note->code == NM_CLICK || note->code == NM_RETURN))
+                Label5_Click();
             return FALSE;
+        }
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
             case IDC_FORM6_COMMAND1:
@@ -47,9 +52,6 @@ private:
             case IDCANCEL:
                 EndDialog(hwnd_, IDOK);
                 return TRUE;
-            case IDC_CONTACTFORM_LABEL5:
-                if (ui_ && HIWORD(wParam) == STN_CLICKED) Label5_Click();
-                return TRUE;
             }
             return FALSE;
         case WM_DESTROY:
@@ -58,6 +60,13 @@ private:
             return FALSE;
         }
         return FALSE;
+    }
+
+    void SetTitleFont(UINT dpi) {
+        HFONT old = font_;
+        font_ = MakeFontForDpi("MS Shell Dlg", 12, dpi, true);
+        SendDlgItemMessageA(hwnd_, titleLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        if (old) DeleteObject(old);
     }
 
     // Label5_Click: the address goes into the label's tag and is read back
@@ -85,5 +94,7 @@ void ShowHelp(HWND owner) { InfoWindow(0).Show(owner, IDD_FORM7); }
 std::string UserGuideAddress(const std::string& appFolder) { return appFolder + "\\help\\index.html"; }
 
 void ShowContact(HWND owner, Ui& ui, const std::string& appFolder) {
+    const INITCOMMONCONTROLSEX links{sizeof(INITCOMMONCONTROLSEX), ICC_LINK_CLASS};
+    InitCommonControlsEx(&links);
     InfoWindow(IDC_CONTACTFORM_LABEL5, &ui, UserGuideAddress(appFolder)).Show(owner, IDD_CONTACTFORM);
 }

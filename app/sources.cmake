@@ -11,4 +11,5 @@ set(APP_WIN_TESTS
   tests/win/settings_test.cpp
   tests/win/characters_test.cpp
   tests/win/fade_styles_test.cpp
-  tests/win/send_integrity_test.cpp)
+  tests/win/send_integrity_test.cpp
+  tests/win/accessibility_test.cpp)

@@ -22,6 +22,13 @@
 #define IDM_HELP             40002
 #define IDM_CONTACT          40003
 #define IDM_FORM2_HELP       40010
+// Keyboard commands of Form1 (its accelerator table)
+#define IDR_FORM1_ACCEL      122
+#define IDM_NEXTTAB          40020
+#define IDM_PREVTAB          40021
+#define IDM_TAB_MAIN         40022
+#define IDM_TAB_TEXTDESIGNS  40023
+#define IDM_TAB_ARTDESIGNS   40024
 
 // Tab pages (child dialogs of Form1)
 #define IDC_MAINPAGE         900
@@ -124,6 +131,22 @@
 #define IDC_LBLPICTURE13           1189
 #define IDC_LBLPICTURE14           1190
 #define IDC_RICHTEXTBOX6           1191
+// Labels a screen reader reads as the name of the control after them; the
+// layout has no visible label there, so they take no room on screen.
+#define IDC_LBLSSTAB1              1192
+#define IDC_LBLCOMBO1              1193
+#define IDC_LBLRICHTEXTBOX1        1194
+#define IDC_LBLLIST1               1195
+#define IDC_LBLTEXT3               1196
+#define IDC_LBLLIST2               1197
+#define IDC_LBLLIST3               1198
+#define IDC_LBLRICHTEXTBOX2        1199
+#define IDC_LBLRICHTEXTBOX3        1200
+#define IDC_LBLLIST4               1201
+#define IDC_LBLTEXT4               1202
+#define IDC_LBLPICTURE10           1203
+#define IDC_LBLLIST5               1204
+#define IDC_LBLRICHTEXTBOX5        1205
 
 // FORM2
 #define IDC_FORM2_LIST1            2000

@@ -251,12 +251,12 @@ void ArtDesignsTab::Command25_Click() {
     SendTurn turn(ctx_, "Send To Room");
     if (!turn) return;
     RunningFlag sending(sending_);
-    ctx_.SetControlText(IDC_COMMAND25, "Stop Sending");
+    ctx_.SetControlText(IDC_COMMAND25, "Stop S&ending");
     // Taken whole before the first line goes: the user may edit the design,
     // clear it or open another while the lines go out, and the room still
     // gets the design the send began with.
     SendLines(DesignLines());
-    if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "Send To Room");
+    if (!ctx_.Closed()) ctx_.SetControlText(IDC_COMMAND25, "S&end To Room");
 }
 
 std::vector<std::string> ArtDesignsTab::DesignLines() {

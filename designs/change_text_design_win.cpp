@@ -33,6 +33,14 @@ private:
             if (font_) DeleteObject(font_);
             font_ = nullptr;
             return TRUE;
+        case WM_DPICHANGED: {
+            // On a screen of another DPI the box's font is made again for it.
+            HFONT old = font_;
+            font_ = MakeFontForDpi("Tahoma", 8.25, HIWORD(wParam));
+            SendDlgItemMessageW(hwnd_, IDC_FORM8_TEXT1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+            if (old) DeleteObject(old);
+            return FALSE;
+        }
         }
         return FALSE;
     }

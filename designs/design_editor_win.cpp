@@ -36,6 +36,15 @@ INT_PTR Form2::HandleMessage(UINT msg, WPARAM wParam, LPARAM) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_CLOSE: DestroyWindow(hwnd_); return TRUE;
     case WM_DESTROY: OnDestroy(); return TRUE;
+    case WM_DPICHANGED: {
+        // On a screen of another DPI the boxes' font is made again for it.
+        HFONT old = font_;
+        font_ = MakeFontForDpi("Arial", 8.25, HIWORD(wParam));
+        for (int id : {IDC_FORM2_LIST1, IDC_FORM2_TEXT1})
+            SendDlgItemMessageW(hwnd_, id, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        if (old) DeleteObject(old);
+        return FALSE;
+    }
     }
     return FALSE;
 }

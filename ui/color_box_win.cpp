@@ -38,8 +38,13 @@ LRESULT CALLBACK ColorBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_GETDLGCODE:
-        return DLGC_BUTTON;
+    case WM_GETDLGCODE: {
+        // Enter is ours too: the dialog manager would take it for the
+        // window's default button, which the main window has none of.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         InvalidateRect(hwnd, nullptr, FALSE);

@@ -1,6 +1,7 @@
 // A colour box: a small window showing one colour as its background, like a
 // picture box. A click (or Space/Enter when it has the focus) sends its parent
-// WM_COMMAND with BN_CLICKED, so the handlers treat it like a button.
+// WM_COMMAND with BN_CLICKED, so the handlers treat it like a button. The
+// focused box shows a focus rectangle; its colour stays in high contrast too.
 #pragma once
 #include <windows.h>
 

@@ -7,29 +7,36 @@
 
 namespace {
 
-std::vector<HWND>& Dialogs() {
-    static std::vector<HWND> dialogs;
+struct DialogKeys {
+    HWND dialog;
+    HACCEL keys;
+};
+
+std::vector<DialogKeys>& Dialogs() {
+    static std::vector<DialogKeys> dialogs;
     return dialogs;
 }
 
-// True when the message was a dialog keystroke and has been handled.
+// True when the message was a dialog keystroke and has been handled: first
+// the window's own key commands, then the dialog manager's keys.
 bool DispatchDialogMessage(MSG& msg) {
-    for (HWND dialog : Dialogs()) {
-        if (IsWindow(dialog) && (dialog == msg.hwnd || IsChild(dialog, msg.hwnd)))
-            return IsDialogMessageW(dialog, &msg);
+    for (const DialogKeys& d : Dialogs()) {
+        if (IsWindow(d.dialog) && (d.dialog == msg.hwnd || IsChild(d.dialog, msg.hwnd)))
+            return (d.keys && TranslateAcceleratorW(d.dialog, d.keys, &msg)) || IsDialogMessageW(d.dialog, &msg);
     }
     return false;
 }
 
 }  // namespace
 
-void RegisterDialogWindow(HWND dialog) {
-    if (std::find(Dialogs().begin(), Dialogs().end(), dialog) == Dialogs().end()) Dialogs().push_back(dialog);
+void RegisterDialogWindow(HWND dialog, HACCEL keys) {
+    UnregisterDialogWindow(dialog);
+    Dialogs().push_back({dialog, keys});
 }
 
 void UnregisterDialogWindow(HWND dialog) {
     auto& d = Dialogs();
-    d.erase(std::remove(d.begin(), d.end(), dialog), d.end());
+    d.erase(std::remove_if(d.begin(), d.end(), [&](const DialogKeys& k) { return k.dialog == dialog; }), d.end());
 }
 
 void DispatchOne(MSG& msg) {

@@ -7,8 +7,9 @@
 
 #include <string>
 
-// Modeless windows whose keystrokes go to their dialog manager.
-void RegisterDialogWindow(HWND dialog);
+// Modeless windows whose keystrokes go to their dialog manager, after the
+// window's own key commands `keys` (an accelerator table; none when null).
+void RegisterDialogWindow(HWND dialog, HACCEL keys = nullptr);
 void UnregisterDialogWindow(HWND dialog);
 
 // Translate and dispatch one message, keyboard navigation included.

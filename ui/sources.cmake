@@ -11,6 +11,7 @@ set(UI_WIN_SOURCES
   ui/rich_text_box_win.cpp
   ui/ui_win.cpp
   ui/color_box_win.cpp
+  ui/button_face_win.cpp
   ui/list_files_win.cpp
   ui/message_loop_win.cpp
   ui/window_util_win.cpp

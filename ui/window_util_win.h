@@ -12,9 +12,18 @@
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
-// A font of `points` points (fractions allowed) for the screen `reference`
-// is on. The caller deletes it with DeleteObject.
+// The dots per inch of the screen `hwnd` is on (of the system without one).
+UINT DpiOf(HWND hwnd);
+// A font of `points` points (fractions allowed) at `dpi` dots per inch: the
+// one place the program sizes a font, so a window that moves to a screen of
+// another DPI makes its fonts again here. The caller deletes it.
+HFONT MakeFontForDpi(const char* face, double points, UINT dpi, bool bold = false);
+// The same for the screen `reference` is on now.
 HFONT MakeFont(HWND reference, const char* face, double points, bool bold = false);
+
+// True while the user has a high-contrast scheme on: text and backgrounds then
+// keep the system's colours.
+bool HighContrastOn();
 
 // The whole text of a window or control, and setting it.
 std::string WindowTextOf(HWND hwnd);

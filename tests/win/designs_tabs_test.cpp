@@ -227,14 +227,14 @@ TEST_F(DesignTabs, AnArtSendGoesLineByLineWithItsPausesAndTheNickAndASecondClick
     static Form1* form = form_.get();
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        g_seen.push_back(Text(form->Control(IDC_COMMAND25)));
+        g_seen.push_back(CaptionOf(form->Control(IDC_COMMAND25)));
         form->OnCommand(IDC_COMMAND8, BN_CLICKED);  // Start
         form->OnCommand(IDC_COMMAND25, BN_CLICKED);
     });
     Click(IDC_COMMAND25);
     form_->OnCommand(IDC_COMMAND9, BN_CLICKED);
     EXPECT_EQ(g_seen, Lines{"Stop Sending"});
-    EXPECT_EQ(Text(form_->Control(IDC_COMMAND25)), "Send To Room");
+    EXPECT_EQ(CaptionOf(form_->Control(IDC_COMMAND25)), "Send To Room");
     EXPECT_EQ(messenger_.Transcript().size(), 4u) << "the first line, nothing of the timer's";
     EXPECT_EQ(Shown(), (Lines{"Not Connected 64", "Send To Room 64"}));
 }

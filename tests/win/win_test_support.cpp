@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "ui/window_util_win.h"
+
 int RecorderUi::MessageBox(HWND, const std::string& text, const std::string& title, UINT flags) {
     messages.push_back({text, title, flags});
     return nextAnswer;
@@ -39,6 +41,16 @@ std::string TempFolder::Read(const std::string& name) const {
 }
 
 bool TempFolder::Exists(const std::string& name) const { return FilePresent(File(name)); }
+
+std::string CaptionOf(HWND control) {
+    const std::string text = WindowTextOf(control);
+    std::string caption;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && ++i == text.size()) break;
+        caption += text[i];
+    }
+    return caption;
+}
 
 RichTextBox& NumberedBox(TabContext& context, int number) {
     static RichTextBox& (TabContext::*const kBoxes[])() = {&TabContext::Composer,    &TabContext::DanceFrame1,

@@ -56,6 +56,10 @@ private:
     std::string path_;
 };
 
+// A control's caption as the user reads it: the "&" that marks its access key
+// left out ("&&" stands for one "&").
+std::string CaptionOf(HWND control);
+
 // RichTextBox1 .. RichTextBox6 by number, for tests that go over several.
 RichTextBox& NumberedBox(TabContext& context, int number);
 
