@@ -12,6 +12,8 @@ BUILD=${VIVARTO_BUILD:-build}
 bash scripts/deps.sh || exit 1
 bash scripts/build.sh --target vivarto vivarto_screenshots || exit 1
 . scripts/wine-env.sh
+# At 192 DPI the main window is taller than a 1024-line screen.
+export VIVARTO_SCREEN=1600x1400x24
 trap wine_env_stop EXIT
 wine_env_start "$ROOT/$BUILD/wineprefix-shots" force-xvfb
 # Wine draws the window frames itself: there is no window manager here.

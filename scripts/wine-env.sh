@@ -16,7 +16,7 @@ wine_env_start() {
     # display whose socket this file system cannot see (a chroot, a container).
     local numberfile i
     numberfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${VIVARTO_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
     VIVARTO_XVFB_PID=$!
     for i in $(seq 1 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
     export DISPLAY=":$(head -n 1 "$numberfile")"
