@@ -12,6 +12,10 @@
 #   line_list_fuzz   the list-file reader: a saved list reads back differently
 #   settings_file_fuzz  the settings file reader and writer: saved settings or
 #                    a value set read back differently, a colour out of range
+#   rtf_mend_fuzz    mending the RTF a rich edit writes and stating its code
+#                    page: a balanced document unbalanced, grown past its bound,
+#                    changed by a second pass, or our writer's RTF spoilt with
+#                    look-alikes not reading back as the box's text once mended
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_TO_RUN=${1:-30}
@@ -30,6 +34,7 @@ TARGETS=(
   "markup_rtf_fuzz|effects/hex_digits.cpp effects/fade_text.cpp effects/markup_reader.cpp effects/rtf_writer.cpp link/full_format_rtf.cpp designs/design_rtf.cpp ui/ansi_text.cpp ui/utf8.cpp fuzz/markup_rtf_fuzz.cpp|effects link ui designs|fuzz/seeds|-dict=fuzz/markup.dict -max_len=4096"
   "line_list_fuzz|ui/line_list.cpp ui/utf8.cpp fuzz/line_list_fuzz.cpp|ui effects|fuzz/line_list_seeds|-max_len=4096"
   "settings_file_fuzz|ui/settings_file.cpp ui/utf8.cpp fuzz/settings_file_fuzz.cpp|ui|fuzz/settings_file_seeds|-max_len=4096"
+  "rtf_mend_fuzz|ui/rtf_mend.cpp ui/utf8.cpp ui/ansi_text.cpp effects/hex_digits.cpp effects/markup_reader.cpp effects/rtf_writer.cpp fuzz/rtf_mend_fuzz.cpp|ui effects|fuzz/rtf_mend_seeds|-dict=fuzz/rtf_mend.dict -max_len=4096"
   "regedit4_fuzz|registry/regedit4.cpp registry/bin_text.cpp registry/reg_path.cpp fuzz/regedit4_fuzz.cpp|registry|fuzz/regedit4_seeds|-dict=fuzz/regedit4.dict -max_len=8192"
 )
 EACH=$(( SECONDS_TO_RUN / ${#TARGETS[@]} ))
