@@ -8,5 +8,4 @@ set(APP_WIN_TESTS
   tests/win/vivarto_e2e_test.cpp
   tests/win/main_tab_test.cpp
   tests/win/files_safety_test.cpp
-  tests/win/settings_test.cpp
-  tests/win/send_integrity_test.cpp)
+  tests/win/settings_test.cpp)
