@@ -374,20 +374,19 @@ TEST_F(MainTabTest, WhatTheUserDoesDuringAWaitChangesNothingSent) {
 // applied by Send, the dance bot, Auto Send and the art tab, read back per character from what the room got.
 TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     Connect();
-    Form1& form = *this->form;
-    TabContext& ctx = form.Context();
+    TabContext& ctx = form->Context();
     auto inWindow = [&](int opener, std::deque<std::function<bool()>> steps) {
         g_steps = std::move(steps);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
             if (!g_steps.empty() && g_steps.front()()) g_steps.pop_front();
         });
-        form.OnCommand(opener, BN_CLICKED);
+        form->OnCommand(opener, BN_CLICKED);
         KillTimer(nullptr, timer);
         EXPECT_TRUE(g_steps.empty());
     };
-    auto choose = [&](int id, int row, UINT message = CB_SETCURSEL, int code = CBN_SELCHANGE) {
-        SendMessageA(ctx.Control(id), message, row, 0);
-        form.OnCommand(id, code);
+    auto choose = [&](int id, int row) {
+        SendMessageA(ctx.Control(id), CB_SETCURSEL, row, 0);
+        form->OnCommand(id, CBN_SELCHANGE);
     };
 
     // Main: a stop added between red and blue and made green; Cancel keeps the fader as it was.
@@ -397,15 +396,11 @@ TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     EXPECT_EQ(ctx.FaderOptions().Stops(FaderId::Main), (ColorStops{kRed, kGreen, kBlue}));
     choose(IDC_FADESTYLE, 1);
     ctx.Composer().SetText("abcde");
-    form.OnCommand(IDC_COMMAND1, BN_CLICKED);
+    form->OnCommand(IDC_COMMAND1, BN_CLICKED);
     // The dance bot, both frames through the same fader.
     ctx.DanceFrame1().SetText("xyz"), ctx.DanceFrame2().SetText("q"), ctx.SetControlText(IDC_TEXT2, "0");
-    ctx.SetChecked(IDC_OPTION3, true);
-    form.OnCommand(IDC_COMMAND8, BN_CLICKED);
-    auto pumpUntil = [](auto done) { return DemoMessenger::WaitUntil(10000, [&] { RunPendingEvents(); return done(); }); };
-    EXPECT_TRUE(pumpUntil([&] { return messenger.Transcript().size() >= 3; }));
-    form.OnCommand(IDC_COMMAND9, BN_CLICKED);
-    EXPECT_TRUE(pumpUntil([&] { return !form.Main().TickRunning(); }));
+    Modes(true, true);
+    RunTimer([&](std::size_t count) { if (count >= 3) Click(IDC_COMMAND9); });
     const std::size_t danced = messenger.Transcript().size();
 
     // Text Designs: Rainbow chosen, saved as "Mine" (listed after the built-in ones), Auto Send.
@@ -414,7 +409,7 @@ TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     EXPECT_EQ(listed, (std::vector<std::string>{"Rainbow", "Sunset", "Ocean", "Fire", "Forest", "Candy", "Silver", "Mine"}));
     choose(IDC_DESIGNFADESTYLE, 1);
     ctx.SetChecked(IDC_OPTION8, true);
-    choose(IDC_LIST4, 0, LB_SETCURSEL, LBN_SELCHANGE);
+    ClickRow(IDC_LIST4, 0);
 
     // Art: "Mine" deleted, Ocean (three stops) taken and saved as "Mine"; Rows, faded and sent line by line.
     inWindow(IDC_ARTFADECOLORS, {Act(IDC_PRESETS, 7), Act(IDC_FADECOLOURS_DELETE), Act(IDC_PRESETS, 2, &listed),
@@ -422,8 +417,8 @@ TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     EXPECT_EQ(listed.size(), 7u);
     choose(IDC_ARTFADESTYLE, 2);
     ctx.ArtDesign().SetText("ab\r\ncd\r\nef"), ctx.SetControlText(IDC_TEXT5, "0");
-    form.OnCommand(IDC_COMMAND24, BN_CLICKED);
-    form.OnCommand(IDC_COMMAND25, BN_CLICKED);
+    form->OnCommand(IDC_COMMAND24, BN_CLICKED);
+    form->OnCommand(IDC_COMMAND25, BN_CLICKED);
 
     const auto posted = messenger.WaitForTranscript(danced + 4);
     ASSERT_EQ(posted.size(), danced + 4);
@@ -442,7 +437,7 @@ TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
     }
 
     // Closed and started again: styles, stops and the saved preset are kept.
-    SendMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+    SendMessageA(form->Hwnd(), WM_CLOSE, 0, 0);
     Form1 again(ui, dir.Path());
     ASSERT_NE(again.Create(false), nullptr);
     Faders& kept = again.Context().FaderOptions();
