@@ -1,11 +1,10 @@
 // What the user keeps on disk survives: list files start-up left out, a failed "Save" of an art
-// design, a registry export, the replace of a file and the program's own folder.
+// design, the replace of a file and the program's own folder (a registry export: registry_test).
 #include <filesystem>
 
 #include "app/form1_win.h"
 #include "context/resource.h"
 #include "designs/art_designs_tab_win.h"
-#include "registry/reg_access_win.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -37,29 +36,6 @@ TEST(FilesSafety, ListFilesStartUpLeftOutAreNeverWritten) {
     EXPECT_FALSE(form.ArtDesigns().SaveDesignAs("art", form.Hwnd()));
     EXPECT_EQ(ui.messages.back(), (RecordedMessage{"One of the files [dlist.txt]does not exist!", "Saved", MB_ICONHAND}));
     EXPECT_TRUE(ListBoxItems(form.Control(IDC_LIST5)).empty());
-}
-
-// The export creates its file by its Unicode name, never over one that is there; a listing that
-// fails part-way (an error, a value that keeps growing) gives 0 and leaves no file.
-TEST(FilesSafety, ExportCreatesItsFileOnceAndWholeOrNotAtAll) {
-    TempFolder dir;
-    RegAccess reg;
-    const std::string key = "HKCU\\Software\\VivartoFilesSafety";
-    for (const char* sub : {"", "\\a", "\\b"}) reg.WriteString(key + sub, "v", "1");
-    dir.Write("Été ☕ held.reg", "mine");
-    const struct { const char* file; bool keys; DWORD index; LONG result; long exported; } cases[] = {
-        {"Été ☕.reg", false, 9, 0, 1}, {"Été ☕ held.reg", false, 9, 0, 0},
-        {"grew.reg", false, 0, ERROR_MORE_DATA, 0}, {"failed.reg", true, 1, ERROR_ACCESS_DENIED, 0}};
-    for (const auto& c : cases) {
-        SetRegEnumFilter([&](const std::string&, bool keys, DWORD index, LONG result) {
-            return keys == c.keys && index == c.index ? c.result : result;
-        });
-        const std::string before = dir.Exists(c.file) ? "mine" : "none";
-        EXPECT_EQ(reg.ExportToReg(key, dir.File(c.file), true), c.exported) << c.file;
-        EXPECT_EQ(dir.Exists(c.file) ? dir.Read(c.file).substr(0, 8) : "none", c.exported ? "REGEDIT4" : before);
-    }
-    SetRegEnumFilter(nullptr);
-    for (const char* sub : {"\\a", "\\b", ""}) reg.KillKey(key + sub);
 }
 
 // A replace uses a file of its own, never a user's "<name>.new", leaves none behind and keeps the

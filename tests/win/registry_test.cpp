@@ -120,7 +120,6 @@ TEST_F(RegistryTest, KeysAndEachKindOfValueAreWrittenListedExportedDepthFirstAnd
     EXPECT_EQ(shown, (Lines{LongPath(), LongPath("A"), LongPath("A\\A1"), LongPath("B")}));
     EXPECT_EQ(folder.Read("tree.reg"), Join(block) + Join({"", KeyLine("A"), "", KeyLine("A\\A1"), "\"\"=hex:", "",
                                                            KeyLine("B"), "@=\"\"", ""}));
-    EXPECT_EQ(reg.ExportToReg(P(), folder.File("tree.reg")), 0);  // never overwrites
     EXPECT_EQ(reg.ExportToReg(P("gone"), folder.File("m.reg"), true), 1);
     EXPECT_EQ(folder.Read("m.reg"), Join({"REGEDIT4", "", KeyLine("gone"), ""}));
     EXPECT_TRUE(reg.KillKey(P("A\\A1")) && !key.Exists("A\\A1"));
@@ -128,6 +127,25 @@ TEST_F(RegistryTest, KeysAndEachKindOfValueAreWrittenListedExportedDepthFirstAnd
     EXPECT_EQ(reg.KillKey(P("A\\A1")), 0);
     SetRegOpenObserver(nullptr);
     EXPECT_EQ(opened, Lines{}) << "opened outside the 32-bit view";
+}
+
+// The export creates its file by its Unicode name, never over one that is there; a listing that
+// fails part-way (an error, a value that keeps growing) gives 0 and leaves no file.
+TEST_F(RegistryTest, AnExportCreatesItsFileOnceAndWholeOrNotAtAll) {
+    for (const char* sub : {"", "\\a", "\\b"}) reg.WriteString(P() + sub, "v", "1");
+    folder.Write("Été ☕ held.reg", "mine");
+    const struct { const char* file; bool keys; DWORD index; LONG result; long exported; } cases[] = {
+        {"Été ☕.reg", false, 9, 0, 1}, {"Été ☕ held.reg", false, 9, 0, 0},
+        {"grew.reg", false, 0, ERROR_MORE_DATA, 0}, {"failed.reg", true, 1, ERROR_ACCESS_DENIED, 0}};
+    for (const auto& c : cases) {
+        SetRegEnumFilter([&](const std::string&, bool keys, DWORD index, LONG result) {
+            return keys == c.keys && index == c.index ? c.result : result;
+        });
+        const std::string before = folder.Exists(c.file) ? "mine" : "none";
+        EXPECT_EQ(reg.ExportToReg(P(), folder.File(c.file), true), c.exported) << c.file;
+        EXPECT_EQ(folder.Exists(c.file) ? folder.Read(c.file).substr(0, 8) : "none", c.exported ? "REGEDIT4" : before);
+    }
+    SetRegEnumFilter(nullptr);
 }
 
 // Strings read up to 254 characters, trimmed and without their NUL; a number from any four bytes; names and data
