@@ -149,7 +149,7 @@ TEST_F(DesignTabs, ArtFormatButtonsActOnTheSelectionAndTheFadeColoursEachCharact
 // "Save As New" refuses names that cannot be files, keeping its window open; a saved design opens again as it
 // was, a file that is not RTF is said; Save Changes asks first and writes only the highlighted row's file, keeping the old one when the write
 // fails; rows naming no file or leading out of Designs are never opened nor written; Delete From List keeps
-// the files (a dlist.txt that cannot be written: files_safety_test).
+// the files (a dlist.txt that cannot be written: form1_test).
 TEST_F(DesignTabs, TheArtLibrarySavesOpensAndDeletesDesignsInDesignsAndDlist) {
     DrawThreeLines("");
     const std::vector<Look> drawn = Looks(Box(5));
