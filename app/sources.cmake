@@ -7,9 +7,5 @@ set(APP_WIN_TESTS
   tests/win/form1_test.cpp
   tests/win/vivarto_e2e_test.cpp
   tests/win/main_tab_test.cpp
-  tests/win/files_safety_test.cpp
   tests/win/settings_test.cpp
-  tests/win/characters_test.cpp
-  tests/win/fade_styles_test.cpp
-  tests/win/send_integrity_test.cpp
   tests/win/accessibility_test.cpp)

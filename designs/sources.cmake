@@ -15,5 +15,4 @@ set(DESIGNS_NATIVE_TESTS
   tests/native/art_designs_core_test.cpp
   tests/native/design_rtf_test.cpp)
 set(DESIGNS_WIN_TESTS
-  tests/win/designs_tabs_test.cpp
-  tests/win/art_design_files_test.cpp)
+  tests/win/designs_tabs_test.cpp)

@@ -1,13 +1,15 @@
-// The main window as start-up leaves it: the five list files, the layout
-// rules, and the information windows.
+// The main window as start-up leaves it: the five list files (and what the user keeps in them survives), the
+// layout rules, and the information windows.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <filesystem>
 #include <set>
 
 #include "app/form1_win.h"
 #include "app/info_windows_win.h"
+#include "designs/art_designs_tab_win.h"
 #include "ui/list_files_win.h"
 #include "context/resource.h"
 #include "tests/win/demo_messenger_driver.h"
@@ -29,7 +31,8 @@ struct WindowWatchingUi : RecorderUi {
 };
 
 // One file left out, or there but hidden or system (which counts as missing): the message said, and
-// which of List2, List3, List1, List4 and List5 (filled from kFiles in turn) hold their file's two lines.
+// which of List2, List3, List1, List4 and List5 (filled from kFiles in turn) hold their file's two lines;
+// then every file there but not loaded keeps its bytes.
 TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
     const struct { const char* missing; DWORD attributes; const char* said; const char* filled; } cases[] = {
         {"dr.txt", 0, "", "10111"},
@@ -46,9 +49,9 @@ TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
         WindowWatchingUi ui;
         Form1 form(ui, dir.Path());
         ASSERT_TRUE(form.Create(true));
-        std::string said;
-        for (const RecordedMessage& m : ui.messages)  // the files then kept: files_safety_test
-            if (m.text.rfind("These list files", 0)) said += m.title + ": " + m.text + " " + std::to_string(m.flags);
+        std::string said, kept;
+        for (const RecordedMessage& m : ui.messages)  // the files then kept, said once: checked below
+            (m.text.rfind("These list files", 0) ? said : kept) += m.title + ": " + m.text + " " + std::to_string(m.flags);
         EXPECT_EQ(said, c.said) << c.missing;
         const int lists[5] = {IDC_LIST2, IDC_LIST3, IDC_LIST1, IDC_LIST4, IDC_LIST5};
         for (int i = 0; i < 5; ++i) {
@@ -56,6 +59,28 @@ TEST(Form1StartUp, LoadsTheListsUpToTheFirstMissingFile) {
             const Entries both{f + " one", f + " two"};
             EXPECT_EQ(ListBoxItems(form.Control(lists[i])), c.filled[i] == '1' ? both : Entries{}) << c.missing << f;
         }
+        // What start-up left out is never written: not by an add, a save or a delete, nor by an art "Save", which
+        // leaves its window open over what dlist.txt holds.
+        const std::size_t before = ui.messages.size();
+        form.Context().SetControlText(IDC_TEXT3, "Carol");
+        for (int id : {IDC_COMMAND10, IDC_COMMAND11, IDC_COMMAND17, IDC_COMMAND18, IDC_COMMAND12, IDC_COMMAND21}) {
+            SendMessageA(form.Control(IDC_LIST1), LB_SETCURSEL, 0, 0);  // Delete takes the first nick
+            form.OnCommand(id, BN_CLICKED);
+        }
+        EXPECT_EQ(form.ArtDesigns().SaveDesignAs("art", form.Hwnd()), c.filled[4] == '1') << c.missing;
+        for (std::size_t k = before; k < ui.messages.size(); ++k)  // the files kept are said once, at start-up
+            EXPECT_EQ(ui.messages[k].text.find("These list files"), std::string::npos) << c.missing << ui.messages[k].text;
+        for (int i = 0; i < 5; ++i) {
+            const std::string f = kFiles[i];
+            if (c.filled[i] == '1' || (f == c.missing && !c.attributes)) continue;
+            EXPECT_EQ(dir.Read(f), f + " one\r\n" + f + " two\r\n") << c.missing << f;
+            EXPECT_NE(kept.find("[" + f + "]"), std::string::npos) << c.missing << kept;
+        }
+        DeleteFileA(dir.File("dlist.txt").c_str());  // a folder in its place: nothing to write or read back
+        CreateDirectoryA(dir.File("dlist.txt").c_str(), nullptr);
+        EXPECT_FALSE(form.ArtDesigns().SaveDesignAs("art", form.Hwnd()));
+        EXPECT_EQ(ui.messages.back(), (RecordedMessage{"(shown) One of the files [dlist.txt]does not exist!", "Saved", MB_ICONHAND}));
+        EXPECT_TRUE(ListBoxItems(form.Control(IDC_LIST5)).empty());
     }
 }
 
@@ -98,6 +123,33 @@ TEST(Form1StartUp, LongListsLoadALockedOneIsKeptAndTheWindowIsLaidOut) {
         return reinterpret_cast<std::multiset<int>*>(ids)->insert(GetDlgCtrlID(child)), TRUE;
     }, reinterpret_cast<LPARAM>(&ids));
     for (int id : ids) EXPECT_EQ(ids.count(id), 1u) << "control ID " << id << " is not unique";
+}
+
+// A replace uses a file of its own, never a user's "<name>.new", leaves none behind and keeps the
+// replaced file's attributes.
+TEST(FilesSafety, ReplaceLeavesOtherFilesAndKeepsAttributes) {
+    TempFolder dir;
+    dir.Write("list.txt.new", "mine");
+    dir.Write("list.txt", "old");
+    SetFileAttributesA(dir.File("list.txt").c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(ReplaceFileContent(dir.File("list.txt"), "new"));
+    EXPECT_EQ(dir.Read("list.txt") + " " + dir.Read("list.txt.new"), "new mine");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "none of its own left";
+    EXPECT_EQ(GetFileAttributesA(dir.File("list.txt").c_str()), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
+}
+
+// The program's folder from a path of any length; a failed query gives no folder at all.
+TEST(FilesSafety, ModuleFolderOfAnyLengthOrNone) {
+    for (std::size_t length : {5u, 259u, 300u, 2000u}) {
+        const std::wstring path = L"C:\\" + std::wstring(length, L'd') + L"\\vivarto.exe";
+        const auto query = [&](wchar_t* buffer, unsigned long size) {  // as GetModuleFileNameW: cut, size
+            const std::size_t n = std::min<std::size_t>(path.size(), size - 1);
+            buffer[path.copy(buffer, n)] = L'\0';
+            return static_cast<unsigned long>(n < path.size() ? size : n);
+        };
+        EXPECT_EQ(ModuleFolder(query), "C:\\" + std::string(length, 'd'));
+    }
+    EXPECT_EQ(ModuleFolder([](wchar_t*, unsigned long) { return 0ul; }), std::nullopt);
 }
 
 // Modal windows run their own loop: a thread timer inside it clicks the

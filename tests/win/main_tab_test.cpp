@@ -1,14 +1,18 @@
-// The Main tab in-process with the recorder for its dialogs, then beside the demo messenger (its transcript the truth).
+// The Main tab in-process with the recorder for its dialogs, then beside the demo messenger (its transcript the truth),
+// with what other tabs' senders share with it: the faders and the waits.
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "app/form1_win.h"
 #include "app/main_tab_win.h"
+#include "designs/decorations.h"
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
 #include "tests/win/demo_messenger_driver.h"
@@ -21,7 +25,8 @@ namespace {
 using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 using Colours = std::vector<COLORREF>;
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
+constexpr COLORREF navy = RGB(0, 0, 0x80), sea = RGB(0, 0x77, 0xBE), turquoise = RGB(0x40, 0xE0, 0xD0);  // Ocean
 
 Colours Faded(const std::string& text) {
     Colours colours;
@@ -30,17 +35,39 @@ Colours Faded(const std::string& text) {
     return colours;
 }
 
+// The "Fade Colours" window (and the name window over it) is modal: a timer acts in its loop, each step
+// retried until its window is up. A step clicks `id`, chooses `row` of that drop-down (`listed` its rows),
+// or types `name` there in the "Save Preset" window and presses OK.
+std::deque<std::function<bool()>> g_steps;
+std::function<bool()> Act(int id, int row = -1, std::vector<std::string>* listed = nullptr, const char* name = nullptr) {
+    return [=] {
+        HWND w = FindWindowA("#32770", name ? "Save Preset" : "Fade Colours"), control = GetDlgItem(w, id);
+        if (!IsWindowVisible(w)) return false;
+        if (listed) *listed = ComboBoxItems(control);
+        if (row >= 0) SendMessageA(control, CB_SETCURSEL, row, 0);
+        if (name) SetWindowTextA(control, name);
+        return PostMessageA(w, WM_COMMAND, MAKEWPARAM(name ? IDOK : id, row >= 0 ? CBN_SELCHANGE : BN_CLICKED), 0) != 0;
+    };
+}
+const auto Named = Act(IDC_SAVEPRESET_TEXT1, -1, nullptr, "Mine");
+
 class MainTabTest : public ::testing::Test {
 protected:
     void SetUp() override {  // nicks and dance frames in their files; no messenger running yet
         dir.Write("nicks.txt", "Ann\r\nZ\0ed\r\n"s);  // a NUL is kept, shown and written back
         dir.Write("dl.txt", "l1\r\n(>'.')>\r\n");
         dir.Write("dr.txt", "r1\r\n");
+        dir.Write("saved.txt", "abcdefg\r\n" + std::string(kDecorations[0]) + "\x95\r\n");  // Windows-1252: decoration 1, a bullet
         form = std::make_unique<Form1>(ui, dir.Path());
         EXPECT_NE(form->Create(false), nullptr);
         ui.messages.clear();  // start-up notes (such as missing list files) are not this test's business
     }
     void Click(int id) { form->OnCommand(id, BN_CLICKED); }
+    void Connect() {  // the messenger with one room, chosen, found as a scan of an installed 11.3 finds it
+        ASSERT_TRUE(messenger.Start({"Lobby"}));
+        form->Link().SetPal10Classes();
+        form->Context().SetControlText(IDC_COMBO1, "Lobby");
+    }
     void ClickRow(int listId, int row, int code = LBN_SELCHANGE) {
         SendMessageA(form->Control(listId), LB_SETCURSEL, row, 0);
         form->OnCommand(listId, code);
@@ -72,7 +99,7 @@ protected:
     // Starts the timer and runs the loop until it rests (timer off, no tick running), telling `onCount` each
     // new number of posts. A wait of 600 s that Stop or closing must end is still going after 60 s: a failure,
     // and a quit ends it (the poll runs inside the tick's own wait).
-    void RunTimer(std::function<void(std::size_t)> onCount = [](std::size_t) {}) {
+    void RunTimer(std::function<void(std::size_t)> onCount = [](std::size_t) {}, int start = IDC_COMMAND8) {
         static std::function<void()> poll;
         std::size_t seen = 0;
         const ULONGLONG end = GetTickCount64() + 60000;
@@ -81,7 +108,7 @@ protected:
             if (GetTickCount64() > end) ADD_FAILURE() << "still running", PostQuitMessage(0);
         };
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { poll(); });
-        Click(IDC_COMMAND8);
+        Click(start);
         DemoMessenger::WaitUntil(90000, [&] {
             return RunPendingEvents(), !form->Context().Timer1Enabled() && !form->Main().TickRunning();
         });
@@ -97,6 +124,18 @@ protected:
         EXPECT_TRUE(ms >= seconds * 1000 - 1 && ms < seconds * 2000) << "after post " << n << ": " << ms << " ms";
     }
 
+    // Timer1's firings that reach the window while a tick runs, once CountTicks() has hooked the window.
+    void CountTicks() {
+        current = this;
+        formProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(form->Hwnd(), GWLP_WNDPROC, LONG_PTR(&Counting)));
+    }
+    static LRESULT CALLBACK Counting(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_TIMER && wParam == IDT_TIMER1 && current->form->Main().TickRunning()) ++current->firedInTick;
+        return CallWindowProcW(formProc, hwnd, msg, wParam, lParam);
+    }
+    static inline MainTabTest* current = nullptr;
+    static inline WNDPROC formProc = nullptr;
+    int firedInTick = 0;
     RecorderUi ui;
     TempFolder dir;
     PalInstallRecordsGuard records;
@@ -273,9 +312,7 @@ TEST_F(MainTabTest, SendCommand15TimerAndDanceBotPostMixedScriptsWithTheNickPutI
 // Send in Fade mode: tags rendered and lines kept, faded from the pickers' colours to B on the last character;
 // with "Random Color" every press rolls a new pair for the next message, an empty one's too.
 TEST_F(MainTabTest, FadeSendRendersTagsAndRandomColorRollsAPairPerPress) {
-    ASSERT_TRUE(messenger.Start({"Lobby"}));
-    form->Link().SetPal10Classes();
-    form->Context().SetControlText(IDC_COMBO1, "Lobby");
+    Connect();
     Modes(true, false);
     form->Context().SetChecked(IDC_CHKRANDOMCOLOR, true);
     std::set<std::pair<COLORREF, COLORREF>> seen;
@@ -291,6 +328,125 @@ TEST_F(MainTabTest, FadeSendRendersTagsAndRandomColorRollsAPairPerPress) {
         EXPECT_TRUE(!shown[0].format.bold && shown[1].format.bold && shown[12].format.bold && shown[12].format.color == b);
     }
     EXPECT_EQ(seen.size(), 8u) << "a new pair on every press";
+}
+
+// What the user does while a sender waits changes nothing sent. Stop in a wait of the repeats sends nothing more,
+// and Timer1 never fires into a running tick (Stop between the two dance frames: the timer scenario above). An art
+// send delivers the design as it stood when it began, whatever the user does during its waits. With a nick, Command15 and a faded Send leave a long
+// paragraph in the hidden work box unwrapped, on one line.
+TEST_F(MainTabTest, WhatTheUserDoesDuringAWaitChangesNothingSent) {
+    Connect();
+    CountTicks();
+    // List files and a design that name no code page read as Windows-1252 on every system.
+    EXPECT_EQ(ListBoxItems(form->Control(IDC_LIST4)), (Texts{"abcdefg", DecorationUtf8(1) + "\u2022"}));
+    Box(5).SetTextRTF("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 \\'95\\'b4\\'af\\'e9}");
+    EXPECT_EQ(Box(5).Text(), "\u2022\u00B4\u00AF\u00E9");
+    Modes(false, false);  // plain repeats, short pauses
+    form->Context().SetControlText(IDC_TEXT2, "0.2");
+    Box(1).SetText("tick");
+    RunTimer([&](std::size_t count) { if (count == 3) Click(IDC_COMMAND9); });
+    EXPECT_EQ(firedInTick, 0);
+
+    Box(5).SetText("one\r\nsn% two\r\nthree\r\nΓ ε α δ π σ τ φ Ω ∞");  // look-alikes under Windows-1252
+    Box(5).Select(14, 5);
+    Box(5).SetSelColor(RGB(255, 0, 0));
+    form->Context().SetControlText(IDC_TEXT5, "0.2");
+    RunTimer([&](std::size_t count) {
+        if (count == 4) Click(IDC_COMMAND22);  // Clear
+        if (count == 5) Box(5).SetSelText("typed\r\n");
+        if (count == 6) Box(5).SetTextRTF("{\\rtf1 another design}");
+    }, IDC_COMMAND25);
+    form->Context().SetControlText(IDC_LABEL3, "Bob");
+    std::string paragraph = "Bob";
+    while (paragraph.size() < 3000) paragraph += " Γειά ∞";
+    Box(1).SetText("sn%" + paragraph.substr(3));
+    Click(IDC_COMMAND15);
+    form->Context().SetChecked(IDC_OPTION1, true);
+    Click(IDC_COMMAND1);
+    EXPECT_EQ(SendMessageW(Box(4).Hwnd(), EM_GETLINECOUNT, 0, 0), 1);
+    Texts posted;
+    for (const TranscriptEntry& e : messenger.Transcript()) posted.push_back(e.text);
+    EXPECT_EQ(posted, (Texts{"tick", "tick", "tick", "one", "sn% two", "three", "Γ ε α δ π σ τ φ Ω ∞", paragraph, paragraph}));
+    EXPECT_NE(Posted(5).find("\\red255\\green0\\blue0"), std::string::npos) << "its colour";
+}
+
+// The faders' styles and stops end to end: set in the "Fade Colours" window (stops, presets, Save As),
+// applied by Send, the dance bot, Auto Send and the art tab, read back per character from what the room got.
+TEST_F(MainTabTest, EachSenderColoursEveryCharacterByItsFadersStyleAndStops) {
+    Connect();
+    TabContext& ctx = form->Context();
+    auto inWindow = [&](int opener, std::deque<std::function<bool()>> steps) {
+        g_steps = std::move(steps);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (!g_steps.empty() && g_steps.front()()) g_steps.pop_front();
+        });
+        form->OnCommand(opener, BN_CLICKED);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(g_steps.empty());
+    };
+    auto choose = [&](int id, int row) {
+        SendMessageA(ctx.Control(id), CB_SETCURSEL, row, 0);
+        form->OnCommand(id, CBN_SELCHANGE);
+    };
+
+    // Main: a stop added between red and blue and made green; Cancel keeps the fader as it was.
+    ui.colorAnswers = {kGreen};
+    inWindow(IDC_FADECOLORS, {Act(IDC_FADECOLOURS_ADD), Act(IDC_FADECOLOURS_STOP1 + 1), Act(IDOK)});
+    inWindow(IDC_FADECOLORS, {Act(IDC_FADECOLOURS_REMOVE), Act(IDCANCEL)});
+    EXPECT_EQ(ctx.FaderOptions().Stops(FaderId::Main), (ColorStops{kRed, kGreen, kBlue}));
+    choose(IDC_FADESTYLE, 1);
+    ctx.Composer().SetText("abcde");
+    form->OnCommand(IDC_COMMAND1, BN_CLICKED);
+    // The dance bot, both frames through the same fader.
+    ctx.DanceFrame1().SetText("xyz"), ctx.DanceFrame2().SetText("q"), ctx.SetControlText(IDC_TEXT2, "0");
+    Modes(true, true);
+    RunTimer([&](std::size_t count) { if (count >= 3) Click(IDC_COMMAND9); });
+    const std::size_t danced = messenger.Transcript().size();
+
+    // Text Designs: Rainbow chosen, saved as "Mine" (listed after the built-in ones), Auto Send.
+    std::vector<std::string> listed;
+    inWindow(IDC_DESIGNFADECOLORS, {Act(IDC_PRESETS, 0), Act(IDC_FADECOLOURS_SAVEAS), Named, Act(IDC_PRESETS, 7, &listed), Act(IDOK)});
+    EXPECT_EQ(listed, (std::vector<std::string>{"Rainbow", "Sunset", "Ocean", "Fire", "Forest", "Candy", "Silver", "Mine"}));
+    choose(IDC_DESIGNFADESTYLE, 1);
+    ctx.SetChecked(IDC_OPTION8, true);
+    ClickRow(IDC_LIST4, 0);
+
+    // Art: "Mine" deleted, Ocean (three stops) taken and saved as "Mine"; Rows, faded and sent line by line.
+    inWindow(IDC_ARTFADECOLORS, {Act(IDC_PRESETS, 7), Act(IDC_FADECOLOURS_DELETE), Act(IDC_PRESETS, 2, &listed),
+                                 Act(IDC_FADECOLOURS_SAVEAS), Named, Act(IDOK)});
+    EXPECT_EQ(listed.size(), 7u);
+    choose(IDC_ARTFADESTYLE, 2);
+    ctx.ArtDesign().SetText("ab\r\ncd\r\nef"), ctx.SetControlText(IDC_TEXT5, "0");
+    form->OnCommand(IDC_COMMAND24, BN_CLICKED);
+    form->OnCommand(IDC_COMMAND25, BN_CLICKED);
+
+    const auto posted = messenger.WaitForTranscript(danced + 4);
+    ASSERT_EQ(posted.size(), danced + 4);
+    // Send (Smooth, 127.5 to 128); a dance pair (one character: the last stop); Auto Send through the
+    // rainbow; the art design's three Rows.
+    const std::pair<std::size_t, Colours> expected[] = {
+        {0, {kRed, RGB(128, 128, 0), kGreen, RGB(0, 128, 128), kBlue}}, {1, {kRed, kGreen, kBlue}}, {2, {kBlue}},
+        {danced, {kRed, RGB(255, 127, 0), RGB(255, 255, 0), kGreen, kBlue, RGB(0x4B, 0, 0x82), RGB(0x94, 0, 0xD3)}},
+        {danced + 1, {navy, navy}}, {danced + 2, {sea, sea}}, {danced + 3, {turquoise, turquoise}}};
+    for (const auto& [message, colours] : expected) {
+        ctx.NickWorkBox().SetTextRTF(posted[message].rtf);
+        Colours got;
+        for (const ProbedChar& c : ProbeCharacters(ctx.NickWorkBox().Hwnd()))
+            if (c.ch != '\r') got.push_back(c.format.color);
+        EXPECT_EQ(got, colours) << message << ": " << posted[message].text;
+    }
+
+    // Closed and started again: styles, stops and the saved preset are kept.
+    SendMessageA(form->Hwnd(), WM_CLOSE, 0, 0);
+    Form1 again(ui, dir.Path());
+    ASSERT_NE(again.Create(false), nullptr);
+    Faders& kept = again.Context().FaderOptions();
+    EXPECT_EQ(kept.Stops(FaderId::Art), (ColorStops{navy, sea, turquoise}));
+    EXPECT_EQ(std::tuple(kept.Style(FaderId::Main), kept.Style(FaderId::TextDesigns), kept.Style(FaderId::Art)),
+              std::tuple(FadeStyle::Smooth, FadeStyle::Smooth, FadeStyle::Rows));
+    EXPECT_EQ(kept.Presets().Saved(), (std::vector<FadePreset>{{"Mine", {navy, sea, turquoise}}}));
+    MSG quit;  // the first window's quit is not for whatever runs next
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "bench/baselines_win.h"
@@ -81,19 +80,4 @@ TEST_F(MarkupToRichTest, BoxHoldsTheReaderRunsInOneStepOrCharByCharAndTypingGoes
         slow.SetSelText("Z");
         ASSERT_EQ(ProbeCharacters(slow.Hwnd()), shown);
     }
-}
-
-// The one way Wine's box differs when built through the selection: text appended after a line break starts in the
-// base format, not in the one set at the insertion point before it. MarkupToRichCharByChar states the format again
-// after each break; should this test fail, Wine has changed and that step can go.
-TEST_F(MarkupToRichTest, UnderWineTextAppendedAfterALineBreakStartsInTheBaseFormat) {
-    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) GTEST_SKIP() << "not under Wine";
-    a_.SetSelColor(RGB(255, 0, 0));
-    a_.SetSelText("a\r\n");
-    a_.SetSelStart(2);
-    a_.SetSelText("b");
-    const std::vector<ProbedChar> shown = ProbeCharacters(a_.Hwnd());
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(std::tuple(shown[0].format.color, shown[1].format.color, shown[2].format.color),
-              std::tuple(RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 0, 0)));
 }
