@@ -10,6 +10,14 @@ wine_env_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
+  # Wine names Unix files in the locale's character set: under a bare system's
+  # POSIX locale a Windows file name outside ASCII ("Été ☕.reg") cannot be
+  # made at all. C.UTF-8 is in every Debian; a UTF-8 locale already chosen
+  # (a Greek or Japanese test run) stays.
+  case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+    *UTF-8*|*utf8*) ;;
+    *) export LANG=C.UTF-8; unset LC_ALL LC_CTYPE ;;
+  esac
   if [ -z "${DISPLAY:-}" ] || [ "${2:-}" = "force-xvfb" ]; then
     # Xvfb picks a free display itself and names it once it is ready: no
     # race with another run starting at the same moment, and no clash with a
