@@ -2,6 +2,7 @@
 // REGEDIT4 files exported and imported. Each test works below its own scratch
 // key under HKCU\Software and checks with advapi32 what was really stored.
 #include "registry/reg_access_win.h"
+#include "tests/win/demo_messenger_driver.h"
 #include "tests/win/win_test_support.h"
 
 #include <algorithm>
@@ -184,10 +185,18 @@ TEST_F(RegistryTest, ReadsAndListingsKeepToTheirBuffersAndAnUnknownRootFailsEver
     EXPECT_TRUE(reg.WriteString(P("other"), "v", "x") == 0 && !key.Exists("other"));
 }
 
+// The system's own registry editor run to its end (the tests' Wine prefix has one); true when it ended well.
+bool Regedit(const std::vector<std::string>& args) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    PROCESS_INFORMATION process{};
+    return DemoMessenger::Launch(args, process, windows + "\\regedit.exe"s) && DemoMessenger::Finish(process, 60000) == 0;
+}
+
 // Random keys and values of every kind we export, with the characters the file format has to quote or escape, are
 // exported, removed and imported again: the same tree comes back, and no line of their data acts as a key line.
-// Every line form is held to its exact text here (above) and in registry_text_test.
-TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
+// The system's registry editor reads our export to the same tree, and its own export is read by ours so too.
+TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElseAndTheSystemEditorAgrees) {
     std::mt19937 rng(13);
     const auto text = [&](size_t length) {
         const std::string alphabet = "abc \"\\=@[];-\r\n\xE9\t";
@@ -211,21 +220,43 @@ TEST_F(RegistryTest, AnExportImportsBackAsItWasAndNothingElse) {
             write(below, name, type, type == REG_DWORD ? Le32(rng())
                                      : text(type == REG_BINARY ? rng() % 65537 : i % 2 ? rng() % 40 : 255 + rng() % 2000));
         }
+    // A string as a program reads it: up to its NUL, which one writer stores and another not. The system editor
+    // writes a line break in a string as "\r" or "\n", which our format does not read: those are left out of its way.
+    const auto expectStored = [&](const char* how, bool lineBreaks = true) {
+        EXPECT_FALSE(key.Exists("planted")) << how;
+        const auto read = [](std::string bytes, DWORD type) {
+            return type == REG_SZ && bytes.ends_with('\0') ? bytes.substr(0, bytes.size() - 1) : bytes;
+        };
+        for (const auto& [at, value] : stored) {
+            DWORD type = 0;
+            if (!lineBreaks && value.first == REG_SZ && value.second.find_first_of("\r\n") != std::string::npos) continue;
+            const std::string bytes = key.Read(at.second, at.first, &type);
+            EXPECT_TRUE(read(bytes, type) == read(value.second, value.first) && type == value.first) << how << ": "
+                << at.first << " [" << at.second << "] type " << value.first << ", " << value.second.size() << " bytes";
+        }
+    };
     ASSERT_EQ(reg.ExportToReg(P(), folder.File("all.reg"), true), 1);
     key.Remove();
     reg.CreateKeyIfDoesntExists(false);  // an import creates the keys it writes to all the same
     ASSERT_EQ(reg.ImportFromReg(folder.File("all.reg")), 1);
     EXPECT_TRUE(reg.CreateKeyIfDoesntExists());
-    EXPECT_FALSE(key.Exists("planted"));
-    const auto read = [](std::string bytes, DWORD type) {  // a string as a program reads it: up to its NUL
-        return type == REG_SZ && bytes.ends_with('\0') ? bytes.substr(0, bytes.size() - 1) : bytes;
-    };
-    for (const auto& [at, value] : stored) {
-        DWORD type = 0;
-        const std::string bytes = key.Read(at.second, at.first, &type);
-        EXPECT_TRUE(read(bytes, type) == read(value.second, value.first) && type == value.first)
-            << at.first << " [" << at.second << "] type " << value.first << ", " << value.second.size() << " bytes";
-    }
+    expectStored("our import");
+    key.Remove();
+    ASSERT_TRUE(Regedit({"/s", folder.File("all.reg")}));
+    expectStored("regedit /s of our export");
+    // Its export is in the newer form, UTF-16 under its own header; in the ANSI code page under "REGEDIT4" the lines
+    // of the values our format carries read as they are.
+    ASSERT_TRUE(Regedit({"/e", folder.File("theirs.reg"), LongPath()}));
+    const std::string theirs = folder.Read("theirs.reg");
+    const std::wstring wide(reinterpret_cast<const wchar_t*>(theirs.data()) + 1, theirs.size() / 2 - 1);
+    std::string ansi(wide.size() * 2, '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(),
+                                    static_cast<int>(ansi.size()), nullptr, nullptr));
+    ASSERT_EQ(ansi.rfind("Windows Registry Editor Version 5.00\r\n", 0), 0u);
+    folder.Write("theirs4.reg", "REGEDIT4" + ansi.substr(36));
+    key.Remove();
+    ASSERT_EQ(reg.ImportFromReg(folder.File("theirs4.reg")), 1);
+    expectStored("our import of regedit /e", false);
     // Deletions as a file states them: a key, a value, the default (not the value named "@"); how each line
     // reads is tested natively (registry_text_test). A file not headed "REGEDIT4" is refused.
     const std::string deletions = "[-" + LongPath("[-c\\e e ") + "]\r\n" + KeyLine() + "\r\n\"Stale\"=-\r\n@=-\r\n";
