@@ -49,10 +49,6 @@ HWND GroupOf(HWND h) {  // an option's group is known by its first option; a com
     while (IsOption(h) && !(StyleOf(h) & WS_GROUP)) h = GetWindow(h, GW_HWNDPREV);
     return h;
 }
-// A button is named by its caption, any other control by the label right before it.
-std::string NameOf(HWND h, HWND label) {
-    return ClassOf(h) == "Button" ? CaptionOf(h) : ClassOf(label) == "Static" ? CaptionOf(label) : "";
-}
 // The access key a caption marks, 0 for none.
 char KeyOf(const std::string& caption) {
     const auto i = caption.find('&');
@@ -84,8 +80,9 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
         std::vector<HWND> controls = Children(form.Page(page), true), shared = Children(hwnd, true), captions;
         controls.insert(controls.end(), shared.begin(), shared.end());
         std::set<std::string> names;
-        for (HWND c : controls) {
-            const std::string name = NameOf(c, GetWindow(c, GW_HWNDPREV));
+        for (HWND c : controls) {  // a button is named by its caption, any other control by the label before it
+            const HWND label = GetWindow(c, GW_HWNDPREV);
+            const std::string name = ClassOf(c) == "Button" ? CaptionOf(c) : ClassOf(label) == "Static" ? CaptionOf(label) : "";
             EXPECT_TRUE(!name.empty() && names.insert(name).second) << GetDlgCtrlID(c) << name;
             all.insert(c);
         }
@@ -140,12 +137,11 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
             << i;
         form.ShowTab(i);  // the colour boxes are tried where they are seen, whatever the key did
         for (HWND box : Children(form.Page(i), true))
-            for (WPARAM key : {VK_RETURN, VK_SPACE}) {
-                if (ClassOf(box) != "VivartoColorBox") continue;
-                const int shown = ui.colorDialogs;
-                SetFocus(box), Press(WM_KEYDOWN, key);
-                EXPECT_EQ(ui.colorDialogs, shown + 1) << GetDlgCtrlID(box);
-            }
+            for (WPARAM key : {VK_RETURN, VK_SPACE})
+                if (const int shown = ui.colorDialogs; ClassOf(box) == "VivartoColorBox") {
+                    SetFocus(box), Press(WM_KEYDOWN, key);
+                    EXPECT_EQ(ui.colorDialogs, shown + 1) << GetDlgCtrlID(box);
+                }
     }
 
     // The window takes the rectangle a DPI change suggests, and each font of the program's own (not
