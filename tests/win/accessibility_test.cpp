@@ -49,10 +49,6 @@ HWND GroupOf(HWND h) {  // an option's group is known by its first option; a com
     while (IsOption(h) && !(StyleOf(h) & WS_GROUP)) h = GetWindow(h, GW_HWNDPREV);
     return h;
 }
-// A button is named by its caption, any other control by the label right before it.
-std::string NameOf(HWND h, HWND label) {
-    return ClassOf(h) == "Button" ? CaptionOf(h) : ClassOf(label) == "Static" ? CaptionOf(label) : "";
-}
 // The access key a caption marks, 0 for none.
 char KeyOf(const std::string& caption) {
     const auto i = caption.find('&');
@@ -72,11 +68,10 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
     RecorderUi ui;
     Form1 form(ui, dir.Path());
     const HWND hwnd = form.Create(true), tabs = form.Control(IDC_SSTAB1);
-    std::string tabCaptions[3];
+    char tabCaptions[3][64] = {};
     for (int i = 0; i < 3; ++i) {
-        char text[64] = {};
-        TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
-        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item)), tabCaptions[i] = text;
+        TCITEMA item{TCIF_TEXT, 0, 0, tabCaptions[i], sizeof(tabCaptions[i]), 0, 0};
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
     std::set<HWND> all, keyed{tabs};  // the tab control's keys are its tabs', tried below
     for (int page = 0; page < 3; ++page) {
@@ -84,14 +79,15 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
         std::vector<HWND> controls = Children(form.Page(page), true), shared = Children(hwnd, true), captions;
         controls.insert(controls.end(), shared.begin(), shared.end());
         std::set<std::string> names;
-        for (HWND c : controls) {
-            const std::string name = NameOf(c, GetWindow(c, GW_HWNDPREV));
+        for (HWND c : controls) {  // a button is named by its caption, any other control by the label before it
+            const HWND label = GetWindow(c, GW_HWNDPREV);
+            const std::string name = ClassOf(c) == "Button" ? CaptionOf(c) : ClassOf(label) == "Static" ? CaptionOf(label) : "";
             EXPECT_TRUE(!name.empty() && names.insert(name).second) << GetDlgCtrlID(c) << name;
             all.insert(c);
         }
         std::multiset<char> keys;  // the tabs', the menu's and those of every caption shown
         char text[64];
-        for (const std::string& caption : tabCaptions) keys.insert(KeyOf(caption));
+        for (const char* caption : tabCaptions) keys.insert(KeyOf(caption));
         for (int i = 0; GetMenuStringA(GetMenu(hwnd), i, text, sizeof(text), MF_BYPOSITION); ++i)
             keys.insert(KeyOf(text));
         for (HWND parent : {form.Page(page), hwnd})
@@ -122,11 +118,19 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
             Press(WM_KEYDOWN, VK_TAB), visited.push_back(GetDlgCtrlID(GroupOf(GetFocus())));
         std::rotate(expected.begin(), expected.begin() + 1, expected.end());
         EXPECT_EQ(visited, expected) << "page " << page;
+
+        // Enter and Space on a colour box open the colour dialog.
+        for (HWND box : controls)
+            for (WPARAM key : {VK_RETURN, VK_SPACE})
+                if (const int shown = ui.colorDialogs; ClassOf(box) == "VivartoColorBox") {
+                    SetFocus(box), Press(WM_KEYDOWN, key);
+                    EXPECT_EQ(ui.colorDialogs, shown + 1) << GetDlgCtrlID(box);
+                }
     }
     EXPECT_GE(keyed.size() * 4, all.size() * 3) << keyed.size() << " of " << all.size() << " controls have a key";
 
     // Ctrl+Tab and Ctrl+PageDown forward, with Shift or PageUp back, from within a box too; a tab's own
-    // key shows it with the focus on the tabs; on each page, Enter and Space on a colour box.
+    // key shows it with the focus on the tabs.
     form.ShowTab(0), SetFocus(form.Control(IDC_RICHTEXTBOX1));
     const struct { WPARAM key; int held, tab; } switches[] = {{VK_TAB, VK_CONTROL, 1}, {VK_TAB, VK_CONTROL, 2},
         {VK_TAB, VK_CONTROL, 0}, {VK_TAB, VK_SHIFT, 2}, {VK_PRIOR, VK_CONTROL, 1}, {VK_NEXT, VK_CONTROL, 2}};
@@ -138,14 +142,6 @@ TEST(Accessibility, EveryPageNamedKeyedReadInOrderTabsByKeyColorBoxesByEnterFont
         SetFocus(GetNextDlgTabItem(hwnd, tabs, FALSE)), Press(WM_SYSKEYDOWN, KeyOf(tabCaptions[i]), {VK_MENU});
         EXPECT_TRUE(SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == i && IsWindowVisible(form.Page(i)) && GetFocus() == tabs)
             << i;
-        form.ShowTab(i);  // the colour boxes are tried where they are seen, whatever the key did
-        for (HWND box : Children(form.Page(i), true))
-            for (WPARAM key : {VK_RETURN, VK_SPACE}) {
-                if (ClassOf(box) != "VivartoColorBox") continue;
-                const int shown = ui.colorDialogs;
-                SetFocus(box), Press(WM_KEYDOWN, key);
-                EXPECT_EQ(ui.colorDialogs, shown + 1) << GetDlgCtrlID(box);
-            }
     }
 
     // The window takes the rectangle a DPI change suggests, and each font of the program's own (not

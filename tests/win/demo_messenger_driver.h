@@ -18,9 +18,6 @@ class DemoMessenger {
 public:
     static constexpr DWORD kDefaultTimeoutMs = 10000;
 
-    DemoMessenger() = default;
-    DemoMessenger(const DemoMessenger&) = delete;
-    DemoMessenger& operator=(const DemoMessenger&) = delete;
     ~DemoMessenger() { Close(); }
 
     // The exe beside the running one (the build puts them in one folder), or the one
@@ -96,10 +93,9 @@ public:
         return ParseTranscript(bytes);
     }
     // At least `count` messages, or what there is when the time is up.
-    std::vector<TranscriptEntry> WaitForTranscript(std::size_t count, DWORD timeoutMs = kDefaultTimeoutMs) const {
-        std::vector<TranscriptEntry> entries;
-        WaitUntil(timeoutMs, [&] { return (entries = Transcript()).size() >= count; });
-        return entries;
+    std::vector<TranscriptEntry> WaitForTranscript(std::size_t count) const {
+        WaitUntil(kDefaultTimeoutMs, [&] { return Transcript().size() >= count; });
+        return Transcript();
     }
 
     // WM_CLOSE to every room; killed when that does not end it in time.
