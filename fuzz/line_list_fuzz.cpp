@@ -6,17 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_fail.h"
 #include "ui/line_list.h"
 #include "ui/utf8.h"
-
-namespace {
-
-[[noreturn]] void Fail(const char* what, const std::string& file) {
-    std::fprintf(stderr, "fuzz check failed: %s\n%s\n", what, file.c_str());
-    std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string file(reinterpret_cast<const char*>(data), size);

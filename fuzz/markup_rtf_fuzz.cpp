@@ -20,6 +20,7 @@
 
 #include <sanitizer/allocator_interface.h>
 
+#include "fuzz/fuzz_fail.h"
 #include "designs/design_rtf.h"
 #include "effects/fade_text.h"
 #include "effects/markup_reader.h"
@@ -40,11 +41,6 @@ void CountMalloc(const volatile void*, std::size_t size) {
 
 void CountFree(const volatile void* block) {
     g_liveBytes -= static_cast<long long>(__sanitizer_get_allocated_size(const_cast<const void*>(block)));
-}
-
-[[noreturn]] void Fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "fuzz check failed: %s\n%s\n", what, detail.c_str());
-    std::abort();
 }
 
 // Walks the document as a reader would: groups balance and the last "}" ends

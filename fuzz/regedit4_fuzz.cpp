@@ -10,14 +10,10 @@
 #include <tuple>
 #include <vector>
 
+#include "fuzz/fuzz_fail.h"
 #include "registry/regedit4.h"
 
 namespace {
-
-[[noreturn]] void Fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "fuzz check failed: %s\n%s\n", what, detail.c_str());
-    std::abort();
-}
 
 using Write = std::tuple<std::string, int, std::string, std::string, std::uint32_t>;
 

@@ -2,6 +2,12 @@
 
 namespace {
 
+void FillWithColor(HDC dc, const RECT& rect, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
 void Click(HWND box) {
     HWND parent = GetParent(box);
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED), reinterpret_cast<LPARAM>(box));
@@ -14,9 +20,7 @@ LRESULT CALLBACK ColorBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         HDC dc = BeginPaint(hwnd, &ps);
         RECT rc;
         GetClientRect(hwnd, &rc);
-        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
-        FillRect(dc, &rc, brush);
-        DeleteObject(brush);
+        FillWithColor(dc, rc, static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
         if (GetFocus() == hwnd) {
             InflateRect(&rc, -2, -2);
             DrawFocusRect(dc, &rc);
@@ -66,10 +70,8 @@ LRESULT CALLBACK ColorStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
         const LONG width = rc.right, count = colors ? static_cast<LONG>(colors->size()) : 0;
         for (LONG i = 0; i < count; ++i) {
-            RECT band{i * width / count, 0, (i + 1) * width / count, rc.bottom};
-            HBRUSH brush = CreateSolidBrush((*colors)[static_cast<std::size_t>(i)]);
-            FillRect(dc, &band, brush);
-            DeleteObject(brush);
+            FillWithColor(dc, {i * width / count, 0, (i + 1) * width / count, rc.bottom},
+                          (*colors)[static_cast<std::size_t>(i)]);
         }
         EndPaint(hwnd, &ps);
         return 0;
